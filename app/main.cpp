@@ -1,0 +1,19 @@
+// karvel2d [archivo]: reads the frame, solves every combination and shows it.
+#include <cstdio>
+#include <cstdlib>
+
+#include "funcionLeerArchivo.h"
+#include "globales.h"
+
+int main(int argc, char** argv) {
+    // Line-buffered console, so that every progress line and warning is seen
+    // as soon as it is printed.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+
+    nombreArchivo = argc >= 2 ? argv[1] : "ingresoDatos.txt";
+    if (std::system("clear") != 0) {
+        // No terminal to clear (a pipe or a script): nothing to do.
+    }
+    funcionLeerArchivo();
+    return 0;
+}

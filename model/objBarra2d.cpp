@@ -1,0 +1,1 @@
+#include "objBarra2d.h"

@@ -1,0 +1,1 @@
+#include "objNudo2d.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+// Writes the full report "resultados.txt" in the current directory.
+void funcionImprimirResultados();

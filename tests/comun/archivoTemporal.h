@@ -1,0 +1,43 @@
+// Test helpers: write a model text to a temporary file, capture the console.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+// A file in the system's temporary directory, removed at scope exit.
+class archivoTemporal {
+  public:
+    explicit archivoTemporal(const std::string& contenido) {
+        char plantilla[] = "/tmp/karvel-prueba-XXXXXX";
+        int fd = mkstemp(plantilla);
+        ruta = plantilla;
+        if (fd >= 0) close(fd);
+        std::ofstream f(ruta, std::ios::binary);
+        f << contenido;
+    }
+    ~archivoTemporal() { std::remove(ruta.c_str()); }
+    archivoTemporal(const archivoTemporal&) = delete;
+    archivoTemporal& operator=(const archivoTemporal&) = delete;
+    const std::string& nombre() const { return ruta; }
+
+  private:
+    std::string ruta;
+};
+
+// Captures what is written to std::cout while alive (the program writes its
+// messages through std::cout only).
+class capturaConsola {
+  public:
+    capturaConsola() : anterior(std::cout.rdbuf(buffer.rdbuf())) {}
+    ~capturaConsola() { std::cout.rdbuf(anterior); }
+    std::string texto() const { return buffer.str(); }
+
+  private:
+    std::ostringstream buffer;
+    std::streambuf* anterior;
+};

@@ -1,0 +1,13 @@
+// Window, camera, navigation and the toolkit callbacks.
+#pragma once
+
+void funcionPlot(int argc, char** argv);
+void funcionFronteraGraf();
+void changeSize(int w, int h);
+void draw();
+void mouseButton(int button, int state, int x, int y);
+void mouseMove(int x, int y);
+void zoomIn();
+void zoomOut();
+void teclado(unsigned char key, int x, int y);
+void tecladoEspecial(int key, int x, int y);
