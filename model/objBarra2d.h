@@ -88,6 +88,8 @@ class objBarra2d {
     Eigen::MatrixXd getBarraDeformada(int combo, int n, double escala);
 
   private:
+    static double valorEn(const Eigen::MatrixXd& m, Eigen::Index fila, Eigen::Index col);
+
     std::array<int, 20> flagsBarra{};
     int numeroDeBarra = 0;
     int numeroBarraUsuario = 0;

@@ -48,6 +48,8 @@ class objNudo2d {
     double getReaccionM(int i) const;
 
   private:
+    static double valorEn(const Eigen::MatrixXd& m, Eigen::Index fila, Eigen::Index col);
+
     int numeroDeNudo = 0;
     int numeroNudoUsuario = 0;
     double x = 0;
