@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "funcionLeerArchivo.h"
+#include "funcionSolucionU.h"
 #include "globales.h"
 
 int main(int argc, char** argv) {
@@ -15,5 +16,7 @@ int main(int argc, char** argv) {
         // No terminal to clear (a pipe or a script): nothing to do.
     }
     funcionLeerArchivo();
+    // Solve at start-up only a complete model; otherwise it is only shown.
+    if (noNudos != 0 && noBarras != 0 && noCombos != 0) funcionSolucionU();
     return 0;
 }

@@ -1,0 +1,40 @@
+#include "escrituraMatrices.h"
+#include "globales.h"
+#include "seccionesReporte.h"
+
+void escribirNudosYApoyos(std::ostream& s) {
+    s << "#Nudo CoordX coordY\n";
+    for (const auto& n : nudo)
+        s << n.getNoNudoUsuario() << " " << n.getX() << " " << n.getY() << "\n";
+
+    s << "\n\n"
+      << "Apoyado = 1; sin Apoyo = 0\n"
+      << "#Nudo | ApoyoX | ApoyoY | giro\n";
+    for (const auto& n : nudo) {
+        const Eigen::Vector3i a = n.getApoyo();
+        s << n.getNoNudo() << " " << a(0) << " " << a(1) << " " << a(2) << "\n";
+    }
+}
+
+// Freedom numbers are written 1-based.
+void escribirRigideces(std::ostream& s) {
+    s << "\n\n"
+      << "Matrices de Rigidez de Barras\n";
+    for (auto& b : barra) {
+        s << "#_barra: " << b.getNoBarraUsuario() << "\n";
+        s << "nudo_Inicio: " << b.getNudoInicioUsuario() << "\n";
+        s << "nudo_final: " << b.getNudoFinalUsuario() << "\n";
+        s << "longitud: " << b.getLongitud() << "\n";
+        s << "angulo: " << b.getAngulo() << "\n";
+        s << "Area: " << b.getArea() << "\n";
+        s << "Inercia: " << b.getInercia() << "\n";
+        s << "modE: " << b.getModE() << "\n";
+        const Eigen::VectorXi g = b.getGdl();
+        s << "grados_de_libertad: " << (g.array() + 1).matrix().transpose() << "\n";
+        s << "Matriz_de_Rigidez:\n" << b.getKGlobal() << "\n\n";
+    }
+
+    s << "\n\n"
+      << "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n"
+      << kEstructura << "\n";
+}
