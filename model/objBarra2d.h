@@ -88,7 +88,20 @@ class objBarra2d {
     Eigen::MatrixXd getBarraDeformada(int combo, int n, double escala);
 
   private:
+    // Entry of m, or 0 when m does not hold it.
     static double valorEn(const Eigen::MatrixXd& m, Eigen::Index fila, Eigen::Index col);
+    // Column combo of a 6-row result matrix, or zeros.
+    Eigen::Matrix<double, 6, 1> columnaResultado(const Eigen::MatrixXd& m, int combo) const;
+    // Cached T, K_local and L, built silently when their data are complete.
+    Eigen::MatrixXd transformacion();
+    Eigen::MatrixXd rigidezLocal();
+    double longitudConocida();
+    // Row 0 of a 2 x max(n, 2) matrix filled with the stations along the bar.
+    Eigen::MatrixXd estaciones(int n);
+    // Local end forces K_local·u_local - F_equivalent of one combination.
+    Eigen::Matrix<double, 6, 1> fuerzasExtremo(int combo);
+    // M(x) from the constants (A, B, C1, C2, C3, C4).
+    static double momentoEn(const Eigen::Matrix<double, 6, 1>& c, double x);
 
     std::array<int, 20> flagsBarra{};
     int numeroDeBarra = 0;
