@@ -1,15 +1,27 @@
 // Answers questions about one text file of whitespace-separated tokens in
 // which data stand after tags ("nudos:", "combo:", ...). Knows no tag names:
-// every query opens the file, scans it from start to end and closes it.
+// every tag and column count comes from the caller.
+//
+// The file is read once, for reading only, when its name is given; the
+// queries then walk that token list from the first token to the last, so
+// they stay independent of each other and of their order, and a model of a
+// few thousand entries costs one read of the file instead of one per query.
 #pragma once
 
 #include <Eigen/Dense>
+#include <cstddef>
+#include <set>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class claseLeerArchivo {
   public:
     claseLeerArchivo();
+    // Stores the path and reads its tokens. A file that cannot be opened or
+    // read gives one warning naming it and then behaves as a file without
+    // tokens.
     void setNombreArchivo(std::string nombre);
 
     int getNoEtiquetas(std::string etiqueta);
@@ -22,6 +34,27 @@ class claseLeerArchivo {
     std::vector<double> getFactoresEtiqueta(std::string etiqueta, int ocurrencia, int saltar);
     std::vector<std::string> getNombresDeFactores(std::string etiqueta, int ocurrencia, int saltar);
 
+    // True when the file was opened and read to its end.
+    bool archivoLeido() const { return leido; }
+
   private:
+    // Positions (in tokens) of every token equal to the tag, ascending.
+    const std::vector<std::size_t>& ocurrencias(const std::string& etiqueta) const;
+    // Value of a numeric token of a table or list: the standard conversion of
+    // its leading part; a token that holds no number, or one too large for a
+    // double, gives 0 and a warning naming it.
+    double convertirDato(std::size_t posicion, const std::string& etiqueta);
+    // Factor/name pairs after the n-th occurrence (both lists walk the same
+    // pairs; an unfinished last pair is dropped with a warning).
+    void recorrerPares(const std::string& etiqueta, int ocurrencia, int saltar,
+                       std::vector<double>* factores, std::vector<std::string>* nombres);
+    // Prints "Advertencia: <texto>" once per reader for a given token
+    // position and kind of message.
+    void advertirUnaVez(std::size_t posicion, int clase, const std::string& texto);
+
     std::string nombreArchivo;
+    std::vector<std::string> tokens;
+    std::unordered_map<std::string, std::vector<std::size_t>> indice;
+    std::set<std::pair<std::size_t, int>> avisados;
+    bool leido = false;
 };

@@ -1,0 +1,127 @@
+// Supports, springs and loads: point loads on nodes, distributed loads on
+// bars (local or global directions) and self weight.
+#include <cmath>
+#include <iostream>
+
+#include "globales.h"
+#include "lecturaInterna.h"
+
+namespace lectura {
+
+void leerApoyos(claseLeerArchivo& lector) {
+    const std::string etiqueta = "apoyo:";
+    const int cantidad = lector.getNoEtiquetas(etiqueta);
+    for (int k = 1; k <= cantidad; ++k) {
+        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 0);
+        if (!valoresSuficientes(v, 3, etiqueta, k)) continue;
+        const int codigos[3] = {truncarEntero(v[0]), truncarEntero(v[1]), truncarEntero(v[2])};
+        // Codes other than 0 (free) and 1 (restrained) are kept: the solver
+        // then lists that freedom neither as free nor as restrained.
+        for (int codigo : codigos) {
+            if (codigo != 0 && codigo != 1) {
+                advertir(entrada(etiqueta, k) + " tiene el código " + std::to_string(codigo) +
+                         ", que no es 0 ni 1; se conserva (ese grado de libertad no se calcula:"
+                         " desplazamiento nulo y sin reacción)");
+            }
+        }
+        for (std::size_t n = 3; n < v.size(); ++n) {
+            const int i = nudoDeEntrada(v[n], etiqueta);
+            if (i >= 0) nudo[i].setApoyo(codigos[0], codigos[1], codigos[2]);
+        }
+    }
+    if (cantidad > 0) std::cout << "transferencia de apoyos a nudo[i] OK" << std::endl;
+}
+
+void leerResortes(claseLeerArchivo& lector) {
+    const std::string etiqueta = "resorte:";
+    static const char* const direcciones[3] = {"kx", "ky", "kgiro"};
+    const int cantidad = lector.getNoEtiquetas(etiqueta);
+    for (int k = 1; k <= cantidad; ++k) {
+        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 0);
+        if (!valoresSuficientes(v, 3, etiqueta, k)) continue;
+        for (int d = 0; d < 3; ++d) {
+            if (v[d] < 0.0) {
+                advertir(entrada(etiqueta, k) + " tiene una rigidez negativa (" + direcciones[d] +
+                         " = " + texto(v[d]) + "); se conserva");
+            }
+        }
+        for (std::size_t n = 3; n < v.size(); ++n) {
+            const int i = nudoDeEntrada(v[n], etiqueta);
+            if (i >= 0) nudo[i].setResorte(v[0], v[1], v[2]);
+        }
+    }
+    if (cantidad > 0) std::cout << "transferencia de resortes a nudo[i] OK" << std::endl;
+}
+
+void leerCargasPuntuales(claseLeerArchivo& lector) {
+    const std::string etiqueta = "puntual:";
+    const int cantidad = lector.getNoEtiquetas(etiqueta);
+    for (int k = 1; k <= cantidad; ++k) {
+        const std::string caso = lector.getString(etiqueta, k);
+        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
+        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
+        if (!valoresSuficientes(v, 3, etiqueta, k, caso)) continue;
+        for (std::size_t n = 3; n < v.size(); ++n) {
+            const int i = nudoDeEntrada(v[n], etiqueta);
+            if (i >= 0) nudo[i].setCargaPuntual(caso, v[0], v[1], v[2]);
+        }
+    }
+    if (cantidad > 0) std::cout << "transferencia de cargas puntuales a nudo[i] OK" << std::endl;
+}
+
+void leerCargasLocales(claseLeerArchivo& lector) {
+    const std::string etiqueta = "distribuidaLocal:";
+    const int cantidad = lector.getNoEtiquetas(etiqueta);
+    for (int k = 1; k <= cantidad; ++k) {
+        const std::string caso = lector.getString(etiqueta, k);
+        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
+        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
+        if (!valoresSuficientes(v, 4, etiqueta, k, caso)) continue;
+        for (std::size_t n = 4; n < v.size(); ++n) {
+            const int i = barraDeEntrada(v[n], etiqueta);
+            if (i >= 0) barra[i].setCargaLocal(caso, v[0], v[1], v[2], v[3]);
+        }
+    }
+    if (cantidad > 0) std::cout << "transferencia de cargas Locales a barra[i] OK" << std::endl;
+}
+
+void leerCargasGlobales(claseLeerArchivo& lector) {
+    const std::string etiqueta = "distribuidaGlobal:";
+    const int cantidad = lector.getNoEtiquetas(etiqueta);
+    for (int k = 1; k <= cantidad; ++k) {
+        const std::string caso = lector.getString(etiqueta, k);
+        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
+        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
+        if (!valoresSuficientes(v, 4, etiqueta, k, caso)) continue;
+        // Only the direction of (dx, dy) matters; (0, 0) has none. It is
+        // handed on as a unit vector (hypot does not underflow).
+        const double largo = std::hypot(v[2], v[3]);
+        if (!(largo > 0.0)) {
+            advertir(entrada(etiqueta, k, caso) +
+                     " tiene dirección (0, 0), que no define una dirección; no se aplica");
+            continue;
+        }
+        for (std::size_t n = 4; n < v.size(); ++n) {
+            const int i = barraDeEntrada(v[n], etiqueta);
+            if (i >= 0) barra[i].setCargaGlobal(caso, v[0], v[1], v[2] / largo, v[3] / largo);
+        }
+    }
+    if (cantidad > 0) std::cout << "transferencia de cargas globales a barra[i] OK" << std::endl;
+}
+
+void leerPesoPropio(claseLeerArchivo& lector) {
+    const std::string etiqueta = "pesoPropio:";
+    const int cantidad = lector.getNoEtiquetas(etiqueta);
+    if (cantidad == 0) {
+        std::cout << "No se calculará el peso propio de la estructura" << std::endl;
+    } else if (cantidad == 1) {
+        const std::string caso = lector.getString(etiqueta, 1);
+        revisarNombre(lector, caso, etiqueta, 1, "caso de carga");
+        for (objBarra2d& b : barra) b.setPesoPropio(caso);
+        std::cout << "Lectura de pesoPropio ---> OK" << std::endl;
+    } else {
+        std::cout << "No usar la etiqueta *pesoPropio:* más de una vez" << std::endl;
+    }
+}
+
+}  // namespace lectura

@@ -1,0 +1,85 @@
+// Helpers shared by the steps of the model builder: warnings, resolution of
+// user numbers, checks of entry length and names.
+#include <climits>
+#include <iostream>
+#include <sstream>
+
+#include "globales.h"
+#include "lecturaInterna.h"
+
+namespace lectura {
+
+void advertir(const std::string& texto) {
+    std::cout << "Advertencia: " << texto << std::endl;
+}
+
+std::string texto(double valor) {
+    std::ostringstream s;
+    s << valor;
+    return s.str();
+}
+
+std::string entrada(const std::string& etiqueta, int k, const std::string& nombre) {
+    std::string t = "la entrada " + std::to_string(k) + " de " + etiqueta;
+    if (!nombre.empty()) t += " (" + nombre + ")";
+    return t;
+}
+
+int truncarEntero(double valor) {
+    if (valor >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (valor <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(valor);
+}
+
+namespace {
+
+// Table lookup with every bound checked: user numbers are truncated toward
+// zero; negative ones and those beyond the table name nothing.
+int buscar(const Eigen::VectorXi& tabla, double numeroUsuario) {
+    if (!(numeroUsuario >= 0.0) || numeroUsuario >= static_cast<double>(tabla.size())) return -1;
+    return tabla(static_cast<Eigen::Index>(numeroUsuario));
+}
+
+}  // namespace
+
+int buscarNudo(double numeroUsuario) {
+    return buscar(punteroNudos, numeroUsuario);
+}
+int buscarBarra(double numeroUsuario) {
+    return buscar(punteroBarras, numeroUsuario);
+}
+
+int nudoDeEntrada(double numeroUsuario, const std::string& etiqueta) {
+    const int i = buscarNudo(numeroUsuario);
+    if (i < 0)
+        advertir("en " + etiqueta + " el nudo " + texto(numeroUsuario) + " no existe; se ignora");
+    return i;
+}
+
+int barraDeEntrada(double numeroUsuario, const std::string& etiqueta) {
+    const int i = buscarBarra(numeroUsuario);
+    if (i < 0) {
+        advertir("en " + etiqueta + " la barra " + texto(numeroUsuario) + " no existe; se ignora");
+    }
+    return i;
+}
+
+void revisarNombre(claseLeerArchivo& lector, const std::string& nombre, const std::string& etiqueta,
+                   int k, const std::string& queNombre) {
+    if (nombre.empty()) {
+        advertir(entrada(etiqueta, k) + " no tiene nombre de " + queNombre);
+    } else if (lector.esNumero(nombre)) {
+        advertir(entrada(etiqueta, k) + " tiene por nombre " + nombre +
+                 ", que parece un número (¿falta el nombre de " + queNombre + "?); se conserva");
+    }
+}
+
+bool valoresSuficientes(const std::vector<double>& v, std::size_t necesarios,
+                        const std::string& etiqueta, int k, const std::string& nombre) {
+    if (v.size() >= necesarios) return true;
+    advertir(entrada(etiqueta, k, nombre) + " tiene " + std::to_string(v.size()) +
+             " valores y necesita " + std::to_string(necesarios) + "; no se aplica");
+    return false;
+}
+
+}  // namespace lectura
