@@ -11,3 +11,7 @@ void zoomIn();
 void zoomOut();
 void teclado(unsigned char key, int x, int y);
 void tecladoEspecial(int key, int x, int y);
+
+// One frame drawn into the current buffer without swapping (draw = this,
+// then the swap), so that the picture can be read back.
+void dibujarEscena();

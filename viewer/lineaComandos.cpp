@@ -1,0 +1,228 @@
+#include "lineaComandos.h"
+
+#include <sstream>
+#include <vector>
+
+#include "globales.h"
+
+const char* const textoIngreseComando = "Ingrese Comando:";
+const char* const preguntaCombo = "Escriba el nombre del Combo y presione ENTER:";
+const char* const preguntaAislar = "Escriba lista de barras a aislar separadas por espacios:";
+const char* const errorListaBarras =
+    "Existen valores no válidos en la lista de barras.  Ingrese Comando:";
+
+namespace {
+
+const int primerFlagCombo = 100;
+
+int& flag(int i) {
+    if (static_cast<size_t>(i) >= flags.size()) flags.resize(i + 1, 0);
+    return flags[i];
+}
+
+// Result layers 3 (deformed shape) to 8 (reactions): at most one is on.
+void alternarCapa(int indice, const char* activada, const char* desactivada) {
+    ++flag(indice);
+    dialogo = flagActivo(indice) ? activada : desactivada;
+    for (int i = 3; i <= 8; ++i) {
+        if (i != indice) flag(i) = 0;
+    }
+}
+
+// Scales of the result layers that are on, in the order of the layers.
+void escalarCapasActivas(bool agrandar) {
+    double* escalas[] = {&escalaDef, &escalaN, &escalaV, &escalaM, &escalaCarga};
+    for (int i = 0; i < 5; ++i) {
+        if (!flagActivo(3 + i)) continue;
+        if (agrandar) {
+            *escalas[i] *= 1.1;
+        } else {
+            *escalas[i] /= 1.1;
+        }
+    }
+}
+
+// Marks sized to the current counts (a reload may have changed them).
+void marcasDelModelo(int valor) {
+    nudosAislados.setConstant(noNudos > 0 ? noNudos : 0, valor);
+    barrasAisladas.setConstant(noBarras > 0 ? noBarras : 0, valor);
+}
+
+// Internal index of the bar with user number given as decimal digits, or -1
+// when no bar carries it (outside the table, unused, or too long a number).
+int barraDeNumero(const std::string& digitos) {
+    if (digitos.size() > 9) return -1;
+    const long n = std::stol(digitos);
+    if (n >= punteroBarras.size()) return -1;
+    const int b = punteroBarras(n);
+    if (b < 0 || b >= noBarras || static_cast<size_t>(b) >= barra.size()) return -1;
+    if (barra[b].getNoBarraUsuario() != n) return -1;
+    return b;
+}
+
+}  // namespace
+
+bool flagActivo(int i) {
+    return i >= 0 && static_cast<size_t>(i) < flags.size() && (flags[i] & 1) != 0;
+}
+
+void flagsIniciales() {
+    flags.assign(200, 0);
+    for (int i : {9, 14, 15, 16}) flags[i] = 1;
+    ajustarFlagsCombos();
+}
+
+void ajustarFlagsCombos() {
+    if (noCombos > 0 && flags.size() < static_cast<size_t>(primerFlagCombo + noCombos)) {
+        flags.resize(primerFlagCombo + noCombos, 0);
+    }
+}
+
+void mostrarTodo() {
+    marcasDelModelo(1);
+}
+
+bool aislarBarras(const std::string& lista) {
+    // Items as successive reads up to the next single space.
+    std::vector<std::string> items;
+    std::istringstream flujo(lista);
+    for (std::string item; std::getline(flujo, item, ' ');) {
+        if (!item.empty()) items.push_back(item);
+    }
+
+    marcasDelModelo(0);
+    std::vector<int> elegidas;
+    for (const std::string& item : items) {
+        if (item.find_first_not_of("1234567890") != std::string::npos) return false;
+        const int b = barraDeNumero(item);
+        if (b < 0) return false;
+        elegidas.push_back(b);
+    }
+    for (int b : elegidas) {
+        barrasAisladas(b) = 1;
+        for (int n : {barra[b].getNudoInicio(), barra[b].getNudoFinal()}) {
+            if (n >= 0 && n < nudosAislados.size()) nudosAislados(n) = 1;
+        }
+    }
+    return true;
+}
+
+bool ejecutarComando() {
+    if (comando == "exit" || comando == "salir") return true;
+
+    if (comando == "tagNudos") {
+        dialogo = textoIngreseComando;
+        ++flag(0);
+    }
+    if (comando == "tagBarras") {
+        dialogo = textoIngreseComando;
+        ++flag(1);
+    }
+    if (comando == "secciones") {
+        dialogo = textoIngreseComando;
+        ++flag(2);
+    }
+    if (comando == "noTags") {
+        dialogo = textoIngreseComando;
+        flag(0) = flag(1) = flag(2) = 0;
+    }
+    if (comando == "plotDef") {
+        alternarCapa(3, "Deformaciones Activadas. Ingrese Comando:",
+                     "Deformaciones Desactivadas. Ingrese Comando:");
+    }
+    if (comando == "plotN") {
+        alternarCapa(4, "Fuerzas Axiales Activadas. Ingrese Comando:",
+                     "Fuerzas Axiales Desactivadas. Ingrese Comando:");
+    }
+    if (comando == "plotV") {
+        alternarCapa(5, "Fuerzas Cortantes Activadas. Ingrese Comando:",
+                     "Fuerzas Cortantes Desactivadas. Ingrese Comando:");
+    }
+    if (comando == "plotM") {
+        alternarCapa(6, "Momentos Flectores Activados. Ingrese Comando:",
+                     "Momentos Flectores Desactivados. Ingrese Comando:");
+    }
+    if (comando == "plotCarga") {
+        alternarCapa(7, "Graficacion de Cargas Activada. Ingrese Comando:",
+                     "Graficacion de Cargas Desactivada. Ingrese Comando:");
+    }
+    if (comando == "plotR") {
+        alternarCapa(8, "Graficacion de Reacciones Activada. Ingrese Comando:",
+                     "Graficacion de Reacciones Desactivada. Ingrese Comando:");
+    }
+    if (comando == "plotApoyos") {
+        ++flag(9);
+        dialogo = flagActivo(9) ? "Graficacion de Apoyos Activada. Ingrese Comando:"
+                                : "Graficacion de Apoyos Desactivada. Ingrese Comando:";
+    }
+    // The combination prompt is tested before "combo" sets it, so the name
+    // comes with the next line. Without nodes there is no combination list.
+    if (dialogo == preguntaCombo) {
+        numeroComboCoincidente = nudo.empty() ? -1 : nudo[0].getNumeroDeCombo(comando);
+        if (numeroComboCoincidente < 0) {
+            numeroComboCoincidente = -1;
+            dialogo = "el combo no existe. Ingrese Comando:";
+        } else {
+            ++flag(primerFlagCombo + numeroComboCoincidente);
+            dialogo = "Combo Activado/Desactivado, OK. Ingrese Comando:";
+        }
+    }
+    if (comando == "combo") dialogo = preguntaCombo;
+    if (comando == "noAislar") {
+        dialogo = textoIngreseComando;
+        mostrarTodo();
+    }
+    if (dialogo == preguntaAislar) {
+        dialogo = aislarBarras(comando) ? textoIngreseComando : errorListaBarras;
+    }
+    if (comando == "aislar") dialogo = preguntaAislar;
+    comando = "";
+    return false;
+}
+
+efectoTecla procesarTecla(unsigned char tecla, bool soloShift, bool soloAlt) {
+    switch (tecla) {
+        case 27:
+            return efectoTecla::terminar;
+        case 13: {
+            const bool terminar = ejecutarComando();
+            comando = "";
+            return terminar ? efectoTecla::terminar : efectoTecla::seguir;
+        }
+        case 8:
+            if (!comando.empty()) comando.pop_back();
+            return efectoTecla::seguir;
+        case '+':
+            if (soloShift) {
+                escalaTexto *= 1.1;
+            } else {
+                escalarCapasActivas(true);
+            }
+            return efectoTecla::seguir;
+        case '-':
+            if (soloShift) {
+                escalaTexto /= 1.1;
+            } else {
+                escalarCapasActivas(false);
+            }
+            return efectoTecla::seguir;
+        default:
+            break;
+    }
+    if (soloAlt) {
+        if (tecla == 't' || tecla == 'T') ++flag(14);
+        if (tecla == 'f' || tecla == 'F') ++flag(15);
+        if (tecla == 'n' || tecla == 'N') ++flag(16);
+        return efectoTecla::seguir;
+    }
+    comando += static_cast<char>(tecla);
+    return efectoTecla::seguir;
+}
+
+bool nudoVisible(int i) {
+    return i >= 0 && i < nudosAislados.size() && nudosAislados(i) == 1;
+}
+
+bool barraVisible(int i) {
+    return i >= 0 && i < barrasAisladas.size() && barrasAisladas(i) == 1;
+}

@@ -1,0 +1,93 @@
+// On-screen text at window-fixed places: help, prompt, credit and the list of
+// combinations. Drawn with an identity model-view matrix, so the projection
+// maps (0, 0) to the window centre; L is 12 pixels of a window wider than
+// high, W and H the half width and half height of the view.
+#include <GL/freeglut.h>
+
+#include <string>
+
+#include "elementosPlot.h"
+#include "globales.h"
+#include "lineaComandos.h"
+
+namespace {
+
+const char* const textoAyuda =
+    "*******************************************\n"
+    "*******     KARVEL 2D    **********\n"
+    "*******************************************\n"
+    "TECLAS DE NAVEGACION:\n"
+    "Paneo: click izquierdo y mover mouse\n"
+    "Zoom: scroll +/-\n"
+    "Cambiar escala de diagramas: (tecla +) o (tecla -)\n"
+    "Cambiar escala de texto: (shift +) o (shift -)\n"
+    "Mostrar u ocultar lineas internas de diagramas: Alt-f\n"
+    "Mostrar u ocultar texto de diagramas: Alt-t\n"
+    "Mostrar u ocultar nudos: Alt-n\n"
+    "\n"
+    "Ayuda: F1\n"
+    "refrescar Modelo: F5\n"
+    "\n"
+    "COMANDOS DE LINEA DE COMANDOS:\n"
+    "combo  -->Activa la opcion para introducir un combo\n"
+    "plotDef -->Plotea deformaciones\n"
+    "plotN   -->Plotea Fuerzas Axiales\n"
+    "plotM  -->Plotea Momentos flectores\n"
+    "plotV  -->Plotea Cortantes\n"
+    "plotR   -->Plotea Reacciones\n"
+    "tagNudos -->Muestra u oculta la numeracion de nudos\n"
+    "tagBarras -->Muestra u oculta la numeracion de barras\n"
+    "secciones -->Muestra u oculta las secciones transverlaes\n"
+    "noTags  -->Oculta todos los Tags\n";
+
+const char* const textoCredito = "KARVEL-2D\nPorticos planos - metodo de rigidez";
+
+// The bitmap font is indexed by Latin-1 codes; texts are UTF-8 (the reply
+// about invalid bar lists has an accent). Other sequences pass unchanged.
+std::string aLatin1(const std::string& texto) {
+    std::string salida;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        const unsigned char c = texto[i];
+        if ((c == 0xC2 || c == 0xC3) && i + 1 < texto.size() &&
+            (static_cast<unsigned char>(texto[i + 1]) & 0xC0) == 0x80) {
+            salida += static_cast<char>(((c & 0x03) << 6) | (texto[i + 1] & 0x3F));
+            ++i;
+        } else {
+            salida += static_cast<char>(c);
+        }
+    }
+    return salida;
+}
+
+void escribir(double r, double g, double b, double x, double y, const std::string& texto) {
+    glColor3f(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
+    glRasterPos3f(static_cast<float>(x), static_cast<float>(y), 0.0f);
+    const std::string latin1 = aLatin1(texto);
+    glutBitmapString(GLUT_BITMAP_HELVETICA_12,
+                     reinterpret_cast<const unsigned char*>(latin1.c_str()));
+}
+
+}  // namespace
+
+void plotDialogo() {
+    const double h = hVentana > 0 ? hVentana : 1.0;
+    const double L = zCam * 12.0 / h;
+    const double W = 0.5 * zCam * wVentana / h;
+    const double H = 0.5 * zCam;
+
+    glPushMatrix();
+    glLoadIdentity();
+    if (flagActivo(10)) escribir(0, 0.8, 0, 3 * L - W, H - 3 * L, textoAyuda);
+    escribir(0, 1, 0, 3 * L - W, 3 * L - H, dialogo + "\n/>" + comando);
+    escribir(0, 1, 0, W - 20 * L, 3 * L - H, textoCredito);
+    escribir(0, 1, 0, W - 20 * L, H - 3 * L, "COMBOS ACTIVADOS:");
+    // The list of combinations is the first node's; a model without nodes
+    // shows the heading alone.
+    const int combos = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
+    for (int i = 0; i < combos; ++i) {
+        const bool activo = flagActivo(100 + i);
+        escribir(0, activo ? 1.0 : 0.3, activo ? 0.2 : 0.05, W - 18 * L,
+                 H - (3 * L + 1.2 * (i + 1) * L), nudo[0].getNombreCombo(i));
+    }
+    glPopMatrix();
+}
