@@ -1,6 +1,7 @@
 // Helpers shared by the steps of the model builder: warnings, resolution of
 // user numbers, checks of entry length and names.
 #include <climits>
+#include <cmath>
 #include <iostream>
 #include <sstream>
 
@@ -14,6 +15,10 @@ void advertir(const std::string& texto) {
 }
 
 std::string texto(double valor) {
+    // Whole numbers as written (2000000, not 2e+06); others as the stream does.
+    if (std::isfinite(valor) && valor == std::trunc(valor) && std::fabs(valor) < 1e15) {
+        return std::to_string(static_cast<long long>(valor));
+    }
     std::ostringstream s;
     s << valor;
     return s.str();
@@ -78,7 +83,8 @@ bool valoresSuficientes(const std::vector<double>& v, std::size_t necesarios,
                         const std::string& etiqueta, int k, const std::string& nombre) {
     if (v.size() >= necesarios) return true;
     advertir(entrada(etiqueta, k, nombre) + " tiene " + std::to_string(v.size()) +
-             " valores y necesita " + std::to_string(necesarios) + "; no se aplica");
+             (v.size() == 1 ? " valor" : " valores") + " y necesita " + std::to_string(necesarios) +
+             "; no se aplica");
     return false;
 }
 

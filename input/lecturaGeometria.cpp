@@ -28,7 +28,7 @@ Eigen::VectorXi tablaDeNumeros(const std::vector<int>& numeros, const std::strin
         if (tabla(numeros[r]) != -1) {
             advertir("en " + etiqueta + " el número " + std::to_string(numeros[r]) +
                      " se repite; cada fila es " + queElemento +
-                     " distinto y el número se refiere a la última");
+                     " y el número se refiere a la última");
         }
         tabla(numeros[r]) = static_cast<int>(r);
     }
@@ -57,7 +57,7 @@ void leerTablas(claseLeerArchivo& lector, Eigen::MatrixXd& tablaNudos,
         numerosNudos.push_back(static_cast<int>(leidos(filas[r], 0)));
     }
     noNudos = static_cast<int>(filas.size());
-    punteroNudos = tablaDeNumeros(numerosNudos, "nudos:", "un nudo");
+    punteroNudos = tablaDeNumeros(numerosNudos, "nudos:", "un nudo distinto");
     std::cout << "lectura de nudos OK "
               << "Num Nudos = " << noNudos << std::endl;
 
@@ -95,7 +95,7 @@ void leerTablas(claseLeerArchivo& lector, Eigen::MatrixXd& tablaNudos,
     noBarras = static_cast<int>(filasBarras.size());
     // Rebuilt on every read, also when there are no bars, so that no number
     // of an earlier model survives.
-    punteroBarras = tablaDeNumeros(numerosBarras, "barras:", "una barra");
+    punteroBarras = tablaDeNumeros(numerosBarras, "barras:", "una barra distinta");
     std::cout << "lectura de barras OK "
               << "Num Barras = " << noBarras << std::endl;
 

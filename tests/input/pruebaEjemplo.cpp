@@ -1,0 +1,139 @@
+// The portal frame of ingresoDatos.txt read as a user would: console lines in
+// order, counts, load rows worked out by hand, settings.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "lecturaPrueba.h"
+
+namespace {
+
+const char* const lineasEsperadas[] = {
+    "lectura de nudos OK Num Nudos = 4",
+    "lectura de barras OK Num Barras = 3",
+    "punteros de nudos internos OK",
+    "puntero de barras internas OK",
+    "transferencia de coord a nudos[i] OK",
+    "transferencia de apoyos a nudo[i] OK",
+    "transferencia de cargas puntuales a nudo[i] OK",
+    "transferencia de combos a nudo[i] OK",
+    "transferencia de coord a barra[i] OK",
+    "transferencia de secciones rect a barra[i] OK",
+    "transferencia de secciones gen a barra[i] OK",
+    "transferencia de cargas Locales a barra[i] OK",
+    "Lectura de pesoPropio ---> OK",
+    "transferencia de combos a barra[i] OK",
+    "Advertencia: no se encontró ningún real con etiqueta escalaDeflexion:",
+    "Advertencia: no se encontró ningún real con etiqueta escalaV:",
+    "Advertencia: no se encontró ningún real con etiqueta escalaN:",
+    "Advertencia: no se encontró ningún real con etiqueta escalaTexto:",
+    "Advertencia: no se encontró ningún real con etiqueta escalaApoyo:",
+    "Advertencia: no se encontró ningún real con etiqueta escalaCarga:",
+};
+
+class EjemploPortico : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        modeloResuelto = true;
+        consola = leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ingresoDatos.txt");
+    }
+    std::string consola;
+};
+
+void filaEsperada(const Eigen::MatrixXd& m, int fila, double a, double b, double c, double d) {
+    const double tol = 1e-12;
+    EXPECT_NEAR(m(fila, 0), a, tol);
+    EXPECT_NEAR(m(fila, 1), b, tol);
+    EXPECT_NEAR(m(fila, 2), c, tol);
+    EXPECT_NEAR(m(fila, 3), d, tol);
+}
+
+}  // namespace
+
+TEST_F(EjemploPortico, ConsolaLineaPorLinea) {
+    std::string esperado;
+    for (const char* l : lineasEsperadas) esperado += std::string(l) + "\n";
+    EXPECT_EQ(consola, esperado);
+}
+
+TEST_F(EjemploPortico, CuentasYTablas) {
+    EXPECT_EQ(noNudos, 4);
+    EXPECT_EQ(noBarras, 3);
+    EXPECT_EQ(noCombos, 2);
+    EXPECT_FALSE(modeloResuelto);  // every read clears it
+    ASSERT_EQ(punteroNudos.size(), 5);
+    EXPECT_EQ(punteroNudos(0), -1);
+    EXPECT_EQ(punteroNudos(4), 3);
+    ASSERT_EQ(punteroBarras.size(), 4);
+    EXPECT_EQ(punteroBarras(2), 1);
+    ASSERT_EQ(nudo.size(), 4u);
+    ASSERT_EQ(barra.size(), 3u);
+}
+
+TEST_F(EjemploPortico, NudosApoyosYCargas) {
+    EXPECT_EQ(nudo[0].getApoyo(), Eigen::Vector3i(1, 1, 1));
+    EXPECT_EQ(nudo[3].getApoyo(), Eigen::Vector3i(1, 1, 1));
+    EXPECT_EQ(nudo[1].getApoyo(), Eigen::Vector3i(0, 0, 0));
+    EXPECT_DOUBLE_EQ(nudo[2].getX(), 4.0);
+    EXPECT_DOUBLE_EQ(nudo[2].getY(), 3.0);
+    // Node 2: point load W = (10, 0, 0); C1 has no W, C2 takes it once.
+    const objNudo2d& n2 = nudo[1];
+    EXPECT_EQ(n2.getNoNudoUsuario(), 2);
+    ASSERT_EQ(n2.getCantidadDeCombos(), 2);
+    EXPECT_EQ(n2.getNombreCombo(0), "C1");
+    EXPECT_EQ(n2.getNombreCombo(1), "C2");
+    EXPECT_DOUBLE_EQ(n2.getPxCombo(0), 0.0);
+    EXPECT_DOUBLE_EQ(n2.getPyCombo(0), 0.0);
+    EXPECT_DOUBLE_EQ(n2.getMzCombo(0), 0.0);
+    EXPECT_DOUBLE_EQ(n2.getPxCombo(1), 10.0);
+    EXPECT_DOUBLE_EQ(n2.getPyCombo(1), 0.0);
+    EXPECT_DOUBLE_EQ(n2.getMzCombo(1), 0.0);
+    // Unloaded node: one zero row per combination.
+    EXPECT_EQ(nudo[2].getCantidadDeCombos(), 2);
+    EXPECT_DOUBLE_EQ(nudo[2].getPxCombo(1), 0.0);
+}
+
+TEST_F(EjemploPortico, FilasDeCombinacionDeLasBarras) {
+    // Beam 0.3 x 0.5, gamma 24: self weight 3.6 downward; CV = -15.
+    // C1 = 1.2 (-3.6) + 1.6 (-15) = -28.32;  C2 = -3.6 - 15 = -18.6.
+    const Eigen::MatrixXd viga = barra[1].getMatrizCargasCombo();
+    ASSERT_EQ(viga.rows(), 2);
+    filaEsperada(viga, 0, 0, 0, -28.32, -28.32);
+    filaEsperada(viga, 1, 0, 0, -18.6, -18.6);
+    // Columns 0.3 x 0.3: w = 2.16, axial; bar 1 runs up (+Y), bar 3 down.
+    const Eigen::MatrixXd col1 = barra[0].getMatrizCargasCombo();
+    const Eigen::MatrixXd col3 = barra[2].getMatrizCargasCombo();
+    filaEsperada(col1, 0, -1.2 * 2.16, -1.2 * 2.16, 0, 0);
+    filaEsperada(col1, 1, -2.16, -2.16, 0, 0);
+    filaEsperada(col3, 0, 1.2 * 2.16, 1.2 * 2.16, 0, 0);
+    filaEsperada(col3, 1, 2.16, 2.16, 0, 0);
+}
+
+TEST_F(EjemploPortico, SeccionesYGeometriaDeLasBarras) {
+    EXPECT_EQ(barra[0].getNombreDeSeccion(), "C30");
+    EXPECT_EQ(barra[1].getNombreDeSeccion(), "V30x50");
+    EXPECT_NEAR(barra[0].getArea(), 0.09, 1e-15);
+    EXPECT_NEAR(barra[0].getInercia(), 0.3 * 0.027 / 12, 1e-15);
+    EXPECT_NEAR(barra[1].getArea(), 0.15, 1e-15);
+    EXPECT_NEAR(barra[1].getInercia(), 0.003125, 1e-15);
+    EXPECT_DOUBLE_EQ(barra[1].getModE(), 2.1e7);
+    EXPECT_DOUBLE_EQ(barra[1].getLongitud(), 4.0);
+    EXPECT_DOUBLE_EQ(barra[0].getLongitud(), 3.0);
+    EXPECT_NEAR(barra[0].getAngulo(), M_PI / 2, 1e-15);
+    EXPECT_NEAR(barra[2].getAngulo(), -M_PI / 2, 1e-15);
+    EXPECT_EQ(barra[2].getNudoInicio(), 2);
+    EXPECT_EQ(barra[2].getNudoFinal(), 3);
+    EXPECT_EQ(barra[2].getNudoInicioUsuario(), 3);
+    EXPECT_EQ(barra[2].getNudoFinalUsuario(), 4);
+}
+
+TEST_F(EjemploPortico, AjustesDeVisualizacion) {
+    EXPECT_DOUBLE_EQ(escalaM, 0.05);
+    EXPECT_EQ(precision, 4);
+    EXPECT_DOUBLE_EQ(escalaDef, 100);
+    EXPECT_DOUBLE_EQ(escalaV, 0.1);
+    EXPECT_DOUBLE_EQ(escalaN, 0.01);
+    EXPECT_DOUBLE_EQ(escalaTexto, 0.15);
+    EXPECT_DOUBLE_EQ(escalaApoyo, 0);
+    EXPECT_DOUBLE_EQ(escalaCarga, 0.1);
+}
