@@ -137,3 +137,37 @@ TEST_F(EjemploPortico, AjustesDeVisualizacion) {
     EXPECT_DOUBLE_EQ(escalaApoyo, 0);
     EXPECT_DOUBLE_EQ(escalaCarga, 0.1);
 }
+
+// The models of ejemplos/ read cleanly: only absent settings are reported.
+TEST(EjemplosDeUsuario, SeLeenSinAvisos) {
+    struct caso {
+        const char* archivo;
+        int nudos, barras, combos;
+    };
+    const caso casos[] = {{"mensula.txt", 2, 1, 1},
+                          {"vigaSimple.txt", 3, 2, 2},
+                          {"porticoArticulado.txt", 5, 4, 2},
+                          {"porticoDosPisos.txt", 6, 6, 4}};
+    for (const caso& c : casos) {
+        const std::string consola =
+            leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/" + c.archivo);
+        for (const std::string& a : avisosDe(consola)) {
+            EXPECT_NE(a.find("no se encontró ningún"), std::string::npos) << c.archivo << ": " << a;
+        }
+        EXPECT_EQ(noNudos, c.nudos) << c.archivo;
+        EXPECT_EQ(noBarras, c.barras) << c.archivo;
+        EXPECT_EQ(noCombos, c.combos) << c.archivo;
+    }
+    // Two-storey frame, SERVICIO = PP + D + L: the roof beam carries self
+    // weight 0.3·0.6·25 = 4.5 plus the triangular 0 to 15; the floor beam
+    // 4.5 + 18 + 10. The hinges and the spring of the gable frame reach
+    // their bars and node.
+    leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/porticoDosPisos.txt");
+    EXPECT_NEAR(barra[5].getQInicioCombo(0), -4.5, 1e-12);
+    EXPECT_NEAR(barra[5].getQFinCombo(0), -19.5, 1e-12);
+    EXPECT_NEAR(barra[4].getQFinCombo(0), -32.5, 1e-12);
+    leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/porticoArticulado.txt");
+    EXPECT_DOUBLE_EQ(barra[1].getFactorArticulacionFin(), 0.0);
+    EXPECT_DOUBLE_EQ(barra[2].getFactorArticulacionFin(), 0.6);
+    EXPECT_DOUBLE_EQ(nudo[4].getResorteX(), 5000);
+}
