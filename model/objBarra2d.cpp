@@ -103,7 +103,8 @@ void objBarra2d::setCargaGlobal(std::string caso, double qi, double qf, double d
                   << std::endl;
         return;
     }
-    const double modulo = std::sqrt(dx * dx + dy * dy);
+    double modulo = std::sqrt(dx * dx + dy * dy);
+    if (!(modulo > 0) || std::isinf(modulo)) modulo = std::hypot(dx, dy);
     if (!(modulo > 0) || !std::isfinite(modulo)) {
         std::cout << "Advertencia: la carga global del caso " << caso << " en la barra "
                   << numeroBarraUsuario << " tiene dirección (" << dx << ", " << dy
@@ -164,7 +165,13 @@ double objBarra2d::getLongitud() {
         return 0;
     }
     flagsBarra[6] = 1;
-    longitud = std::sqrt((xf - xi) * (xf - xi) + (yf - yi) * (yf - yi));
+    const double dx = xf - xi;
+    const double dy = yf - yi;
+    longitud = std::sqrt(dx * dx + dy * dy);
+    // Squares that overflow or underflow: hypot keeps distinct nodes at a
+    // finite, non-zero distance.
+    if (std::isinf(longitud) || (longitud == 0 && (dx != 0 || dy != 0)))
+        longitud = std::hypot(dx, dy);
     return longitud;
 }
 

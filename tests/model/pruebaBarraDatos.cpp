@@ -228,3 +228,20 @@ TEST(BarraDatos, LongitudCero) {
     EXPECT_EQ(consola.texto(), "");
     EXPECT_TRUE(b.getMatrizCargasCombo().isZero(0));
 }
+
+// Coordinates whose squares overflow or underflow still give a finite,
+// non-zero length and the right angle; a tiny direction is still a direction.
+TEST(BarraDatos, LongitudSinDesbordes) {
+    objBarra2d grande = barraEntre(0, 0, 3e200, 4e200);
+    EXPECT_DOUBLE_EQ(grande.getLongitud(), 5e200);
+    EXPECT_DOUBLE_EQ(grande.getAngulo(), std::acos(0.6));
+    objBarra2d diminuta = barraEntre(0, 0, 0, 1e-200);
+    EXPECT_FALSE(diminuta.esLongitudCero());
+    EXPECT_GT(diminuta.getLongitud(), 0);
+    EXPECT_FALSE(diminuta.esLongitudCero());
+    EXPECT_DOUBLE_EQ(diminuta.getAngulo(), pi / 2);
+    objBarra2d viga = barraEntre(0, 0, 4, 0);
+    viga.setCargaGlobal("D", 2, 2, 0, -1e-200);
+    viga.setCombo("C1", 1, "D");
+    EXPECT_NEAR(viga.getQInicioCombo(0), -2, 1e-15);
+}
