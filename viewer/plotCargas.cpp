@@ -1,0 +1,172 @@
+// Loads and reactions of one combination. Point loads are arrows that end on
+// their node and point the way the force acts, moments an arc around the node
+// with a head showing the sense; distributed loads are eleven arrows onto the
+// bar with the load line joining their tails. Magnitudes are printed without
+// sign (the arrows carry it); reactions are a signed text list at each
+// restrained or sprung node.
+#include <GL/freeglut.h>
+
+#include <cmath>
+#include <string>
+
+#include "capasResultados.h"
+#include "elementosPlot.h"
+#include "formatoNumero.h"
+#include "globales.h"
+#include "lineaComandos.h"
+
+namespace {
+
+void color(double r, double g, double b) {
+    glColor3f(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
+}
+
+void linea(double x1, double y1, double x2, double y2) {
+    glBegin(GL_LINES);
+    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
+    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
+    glEnd();
+}
+
+// Arc of radius 1.6·t around the node from -90° to 135° and a head at the
+// end the moment turns towards: 135° when counter-clockwise (mz > 0),
+// -90° when clockwise.
+void momentoNudo(double x, double y, double mz, double t) {
+    const double r = 1.6 * t;
+    glLineWidth(2);
+    plotArco(x, y, r, -90, 135);
+    if (mz > 0) {
+        const double px = x - std::cos(PI / 4) * r, py = y + std::sin(PI / 4) * r;
+        linea(px, py, px + 0.7 * t, py + t);
+        linea(px, py, px + 0.9 * t, py + 0.1 * t);
+    } else {
+        const double px = x, py = y - r;
+        linea(px, py, px + 0.6 * t, py + 0.6 * t);
+        linea(px, py, px + t, py - 0.1 * t);
+    }
+    glLineWidth(1);
+    if (flagActivo(14))
+        drawNumFloat(x + 1.7 * t, y + 0.3 * t, std::abs(mz), precision, escalaTexto);
+}
+
+// Point loads of node i: an arrow per non-zero force component, |P|·escala
+// long, ending on the node, with the magnitude at its tail.
+void cargasNudo(int i, int c, double escala, double t) {
+    const double x = nudo[i].getX(), y = nudo[i].getY();
+    const double px = nudo[i].getPxCombo(c);
+    const double py = nudo[i].getPyCombo(c);
+    const double mz = nudo[i].getMzCombo(c);
+    if (px != 0) {
+        glLineWidth(2);
+        drawFlecha(x - px * escala, y, x, y, t);
+        glLineWidth(1);
+        drawNumFloat(x - px * escala, y, std::abs(px), precision, escalaTexto);
+    }
+    if (py != 0) {
+        glLineWidth(2);
+        drawFlecha(x, y - py * escala, x, y, t);
+        glLineWidth(1);
+        drawNumFloat(x, y - py * escala, std::abs(py), precision, escalaTexto);
+    }
+    if (mz != 0) momentoNudo(x, y, mz, t);
+}
+
+// Transverse load varying linearly from qi to qf (positive along local +y):
+// eleven arrows at L/10 spacing ending on the bar, and the load line. A
+// station where the load is zero has a zero-length arrow, which draws nothing.
+void cargaTransversal(double L, double qi, double qf, double escala, double t) {
+    color(0, 0.3, 0);
+    glLineWidth(1);
+    for (int j = 0; j <= 10; ++j) {
+        drawFlecha(j * L / 10, -(qi + j * (qf - qi) / 10) * escala, j * L / 10, 0, t);
+    }
+    linea(0, -qi * escala, L, -qf * escala);
+    color(0.3, 0.7, 0.3);
+    if (flagActivo(14)) {
+        drawNumFloat(0.1 * L, -qi * escala, std::abs(qi), precision, escalaTexto);
+        drawNumFloatRight(0.9 * L, -qf * escala, std::abs(qf), precision, escalaTexto);
+    }
+}
+
+// Axial load from fi to ff (positive towards the end node): eleven heads on
+// the axis pointing the way of the mean load, none when it is zero, and both
+// magnitudes below the axis.
+void cargaAxial(double L, double fi, double ff, double escala, double t) {
+    color(0, 0.4, 0.5);
+    glLineWidth(2);
+    const double g = (fi + ff) / 2 * escala;
+    for (int j = 0; j <= 10; ++j) {
+        const double h = j * L / 10;
+        if (g > 0) drawFlecha(h, 0, h + 0.00001, 0, t);
+        if (g < 0) drawFlecha(h, 0, h - 0.0001, 0, t);
+    }
+    color(0.3, 0.7, 0.7);
+    glLineWidth(1);
+    if (flagActivo(14)) {
+        drawNumFloat(0.1 * L, -1.1 * escalaTexto, std::abs(fi), precision, escalaTexto);
+        drawNumFloatRight(0.9 * L, -1.2 * escalaTexto, std::abs(ff), precision, escalaTexto);
+    }
+}
+
+// One line of the reaction list: "Rx: " and the signed value.
+void lineaReaccion(const char* nombre, double valor, double y) {
+    const std::string texto = nombre + formatearNumero(valor, precision, false);
+    drawTextoEscalado(0.1, y, texto.c_str(), escalaTexto);
+}
+
+}  // namespace
+
+void plotCarga(int c, double escala) {
+    if (!comboExiste(c)) return;
+    // Heads keep their size on screen.
+    const double t = zCam / 100;
+    color(0.8, 0.2, 0.2);
+    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+        if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
+        cargasNudo(i, c, escala, t);
+    }
+
+    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+        if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
+        const double L = barra[i].getLongitud();
+        const double qi = barra[i].getQInicioCombo(c), qf = barra[i].getQFinCombo(c);
+        const double fi = barra[i].getFInicioCombo(c), ff = barra[i].getFFinCombo(c);
+        if (qi != 0 || qf != 0) {
+            marcoBarra(i);
+            cargaTransversal(L, qi, qf, escala, t);
+            glPopMatrix();
+        }
+        if (fi != 0 || ff != 0) {
+            marcoBarra(i);
+            cargaAxial(L, fi, ff, escala, t);
+            glPopMatrix();
+        }
+    }
+}
+
+// Reactions listed from 0.1 right of the node downwards, one line per
+// restrained or sprung component.
+void plotReacciones(int c) {
+    if (!comboConResultados(c)) return;
+    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+        if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
+        const Eigen::Vector3i apoyo = nudo[i].getApoyo();
+        glPushMatrix();
+        glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()), 0.0f);
+        color(1, 0, 0);
+        glLineWidth(1);
+        double y = 0;
+        if (apoyo(0) == 1 || nudo[i].getResorteX() != 0) {
+            lineaReaccion("Rx: ", nudo[i].getReaccionX(c), y);
+            y -= escalaTexto;
+        }
+        if (apoyo(1) == 1 || nudo[i].getResorteY() != 0) {
+            lineaReaccion("Ry: ", nudo[i].getReaccionY(c), y);
+            y -= escalaTexto;
+        }
+        if (apoyo(2) == 1 || nudo[i].getResorteGiro() != 0) {
+            lineaReaccion("Mz: ", nudo[i].getReaccionM(c), y);
+        }
+        glPopMatrix();
+    }
+}

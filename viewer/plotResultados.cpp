@@ -1,0 +1,230 @@
+// Result layers of one combination: the deformed shape with the node
+// displacements, and the axial force, shear force and bending moment
+// diagrams drawn in each bar's own frame (x along the bar from its start
+// node, y to its left). N and V are drawn on the side of their sign; M is
+// drawn with its sign reversed, so a positive (sagging) moment lies on the
+// right-hand side of the bar, the tension face of a bar pointing right.
+#include <GL/freeglut.h>
+
+#include <Eigen/Dense>
+#include <functional>
+#include <string>
+
+#include "capasResultados.h"
+#include "elementosPlot.h"
+#include "formatoNumero.h"
+#include "globales.h"
+#include "lineaComandos.h"
+
+namespace {
+
+// 21 stations per bar: 20 equal segments.
+const int muestras = 21;
+
+void color(const double (&c)[3]) {
+    glColor3f(static_cast<float>(c[0]), static_cast<float>(c[1]), static_cast<float>(c[2]));
+}
+
+void linea(double x1, double y1, double x2, double y2) {
+    glBegin(GL_LINES);
+    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
+    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
+    glEnd();
+}
+
+// A label of a bar pointing left (angle above 90°) is drawn in a frame turned
+// 180° about an anchor so that it reads upright; otherwise directly.
+// dibujo(x, y) draws the label at (x, y) of the frame in use.
+void rotular(bool girada, double x, double y, double xAncla, double yAncla, double xGirada,
+             double yGirada, const std::function<void(double, double)>& dibujo) {
+    if (!girada) {
+        dibujo(x, y);
+        return;
+    }
+    glPushMatrix();
+    glTranslatef(static_cast<float>(xAncla), static_cast<float>(yAncla), 0.0f);
+    glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+    dibujo(xGirada, yGirada);
+    glPopMatrix();
+}
+
+using dibujoNumero = void (*)(double, double, double, int, double);
+
+// End value of a diagram: directly with one primitive at (x, y), or turned
+// about the anchor with another primitive at (xGirada, 0).
+void valorExtremo(bool girada, double valor, dibujoNumero directo, double x, double y,
+                  double xAncla, double yAncla, dibujoNumero girado, double xGirada) {
+    rotular(girada, x, y, xAncla, yAncla, xGirada, 0.0, [&](double px, double py) {
+        (girada ? girado : directo)(px, py, valor, precision, escalaTexto);
+    });
+}
+
+struct estiloDiagrama {
+    double contorno[3];
+    double interior[3];
+    double rotulos[3];
+    double signo;  // +1: ordinate v·escala; -1: ordinate -v·escala
+};
+
+const estiloDiagrama estiloAxial = {{0, 0.2, 0.7}, {0, 0.1, 0.4}, {0.4, 0.4, 0.9}, 1};
+const estiloDiagrama estiloCortante = {{0.5, 0.5, 0}, {0.4, 0.4, 0}, {0.5, 0.5, 0}, 1};
+const estiloDiagrama estiloMomento = {{0.7, 0.2, 0}, {0.5, 0.1, 0}, {0.7, 0.2, 0}, -1};
+
+// Outline through the 21 scaled samples and the cross lines back to the
+// bar axis (all 21 with switch 15 on, the two end ones otherwise); the bar
+// itself closes the figure. Returns the ordinates.
+Eigen::VectorXd contornoDiagrama(const Eigen::MatrixXd& m, double escala, const estiloDiagrama& e) {
+    Eigen::VectorXd y = m.row(1).transpose() * (e.signo * escala);
+    const Eigen::Index n = m.cols();
+    glLineWidth(1);
+    color(e.contorno);
+    for (Eigen::Index k = 0; k + 1 < n; ++k) linea(m(0, k), y(k), m(0, k + 1), y(k + 1));
+    color(e.interior);
+    for (Eigen::Index k = 0; k < n; ++k) {
+        if (flagActivo(15) || k == 0 || k == n - 1) linea(m(0, k), 0, m(0, k), y(k));
+    }
+    return y;
+}
+
+// Fixed-point text with the model's decimals.
+std::string textoFijo(double valor) {
+    return formatearNumero(valor, precision, false);
+}
+
+// Bars and nodes drawn for combination c: visible, and holding a row for it.
+bool barraConResultados(int i, int c) {
+    return barraVisible(i) && c < barra[i].getCantidadDeCombos();
+}
+
+bool nudoConResultados(int i, int c) {
+    return nudoVisible(i) && c < nudo[i].getCantidadDeCombos();
+}
+
+// One force diagram for every visible bar; etiquetas(i, m, y, girada) adds
+// the end values and the diagram's own label while switch 14 is on.
+void diagramaFuerzas(int c, double escala, const estiloDiagrama& e,
+                     Eigen::MatrixXd (objBarra2d::*muestreo)(int, int),
+                     const std::function<void(int, const Eigen::MatrixXd&, const Eigen::VectorXd&,
+                                              bool)>& etiquetas) {
+    if (!comboConResultados(c)) return;
+    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+        if (!barraConResultados(i, c)) continue;
+        const Eigen::MatrixXd m = (barra[i].*muestreo)(c, muestras);
+        const bool girada = barra[i].getAngulo() * 180.0 / PI > 90.0;
+        marcoBarra(i);
+        const Eigen::VectorXd y = contornoDiagrama(m, escala, e);
+        if (flagActivo(14)) {
+            glLineWidth(1);
+            color(e.rotulos);
+            etiquetas(i, m, y, girada);
+        }
+        glPopMatrix();
+    }
+}
+
+}  // namespace
+
+void marcoBarra(int i) {
+    glPushMatrix();
+    glTranslatef(static_cast<float>(barra[i].getXi()), static_cast<float>(barra[i].getYi()), 0.0f);
+    glRotatef(static_cast<float>(barra[i].getAngulo() * 180.0 / PI), 0.0f, 0.0f, 1.0f);
+}
+
+bool comboExiste(int c) {
+    return c >= 0 && c < noCombos;
+}
+
+bool comboConResultados(int c) {
+    return modeloResuelto && comboExiste(c);
+}
+
+// Displaced nodes (marker and, with switch 14, their displacements in
+// scientific notation) and the magnified elastic line of every bar.
+void plotDeformada(int c, double escala) {
+    if (!comboConResultados(c)) return;
+    const double cian[3] = {0, 0.7, 0.7};
+    const double gris[3] = {0.7, 0.7, 0.7};
+    const double r = (xMax - xMin) / 200.0;
+    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+        if (!nudoConResultados(i, c)) continue;
+        const double ux = nudo[i].getDesplazamientoX(c);
+        const double uy = nudo[i].getDesplazamientoY(c);
+        const double giro = nudo[i].getGiroZ(c);
+        glPushMatrix();
+        glTranslatef(static_cast<float>(nudo[i].getX() + ux * escala),
+                     static_cast<float>(nudo[i].getY() + uy * escala), 0.0f);
+        color(cian);
+        if (flagActivo(16)) glutSolidSphere(r, 12, 12);
+        if (flagActivo(14)) {
+            color(gris);
+            drawTextoEscalado(r, escalaTexto, "Ux, Uy, Giro:", escalaTexto);
+            drawNumSci(r, 0, ux, precision, escalaTexto);
+            drawNumSci(r, -escalaTexto, uy, precision, escalaTexto);
+            drawNumSci(r, -2 * escalaTexto, giro, precision, escalaTexto);
+        }
+        glPopMatrix();
+    }
+
+    glLineWidth(1);
+    color(cian);
+    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+        if (!barraConResultados(i, c)) continue;
+        const Eigen::MatrixXd p = barra[i].getBarraDeformada(c, muestras, escala);
+        for (Eigen::Index k = 0; k + 1 < p.cols(); ++k) {
+            linea(p(0, k), p(1, k), p(0, k + 1), p(1, k + 1));
+        }
+    }
+}
+
+// Axial force: the end values stand one station (L/20) inside the bar ends.
+void plotAxial(int c, double escala) {
+    diagramaFuerzas(c, escala, estiloAxial, &objBarra2d::getSolicitacionAxial,
+                    [](int, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
+                        const Eigen::Index f = m.cols() - 1;
+                        valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 1), y(0), m(0, 0), y(0),
+                                     drawNumFloatRight, -m(0, 1));
+                        valorExtremo(girada, m(1, f), drawNumFloatRight, m(0, f - 1), y(f), m(0, f),
+                                     y(f), drawNumFloat, m(0, 1));
+                    });
+}
+
+// Shear force: end values at the bar ends, and the zero-shear point "x0= ".
+void plotCortante(int c, double escala) {
+    diagramaFuerzas(c, escala, estiloCortante, &objBarra2d::getSolicitacionCortante,
+                    [c](int i, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
+                        const Eigen::Index f = m.cols() - 1;
+                        valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 0), y(0), m(0, 0), y(0),
+                                     drawNumFloat, 0);
+                        valorExtremo(girada, m(1, f), drawNumFloatRight, m(0, f), y(f), m(0, f),
+                                     y(f), drawNumFloatRight, 0);
+                        const double xv = barra[i].getXvcero(c);
+                        if (xv == -1) return;
+                        const std::string texto = "x0= " + textoFijo(xv);
+                        rotular(girada, xv, 0.2 * escalaTexto, xv, 0, 0, 0.2 * escalaTexto,
+                                [&](double px, double py) {
+                                    drawTextoEscalado(px, py, texto.c_str(), escalaTexto);
+                                });
+                    });
+}
+
+// Bending moment: end values L/50 inside the bar ends, and the moment at the
+// zero-shear point centred on the diagram there.
+void plotMomento(int c, double escala) {
+    diagramaFuerzas(
+        c, escala, estiloMomento, &objBarra2d::getSolicitacionMomento,
+        [c, escala](int i, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
+            const Eigen::Index f = m.cols() - 1;
+            const double d = barra[i].getLongitud() / 50.0;
+            valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 0) + d, y(0), m(0, 0), y(0),
+                         drawNumFloat, d);
+            valorExtremo(girada, m(1, f), drawNumFloatRight, m(0, f) - d, y(f), m(0, f), y(f),
+                         drawNumFloatRight, -d);
+            const double xv = barra[i].getXvcero(c);
+            const double mMax = barra[i].getMmax(c);
+            if (!(0 < xv && xv < barra[i].getLongitud())) return;
+            const double yMax = -mMax * escala;
+            rotular(girada, xv, yMax, xv, yMax, 0, 0, [&](double px, double py) {
+                drawNumFloatCenter(px, py, mMax, precision, escalaTexto);
+            });
+        });
+}
