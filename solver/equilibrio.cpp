@@ -10,7 +10,7 @@ namespace {
 // with complete pivoting leaves residuals of order n·eps of that scale; a
 // load that the structure cannot carry leaves a residual of the order of the
 // load itself.
-constexpr double toleranciaEquilibrio = 1e-7;
+constexpr double toleranciaEquilibrio = 1e-8;
 
 // Name of combination c as the input gave it (kept by every node and bar);
 // its 1-based number when no element holds it.
