@@ -1,0 +1,108 @@
+// The report tool karvel2d-reporte, run as a user would: exit status, console
+// line and the file it leaves in the current directory.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string leer(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+bool existe(const std::string& ruta) {
+    struct stat st;
+    return stat(ruta.c_str(), &st) == 0;
+}
+
+// A scratch directory, removed at scope exit.
+struct directorio {
+    std::string ruta;
+    directorio() {
+        char plantilla[] = "/tmp/karvel-herramienta-XXXXXX";
+        ruta = mkdtemp(plantilla);
+    }
+    ~directorio() { std::system(("rm -rf " + ruta).c_str()); }
+    void copiar(const std::string& origen, const std::string& nombre) const {
+        std::ofstream(ruta + "/" + nombre, std::ios::binary) << leer(origen);
+    }
+};
+
+// Runs the tool in dir with the given arguments; returns its exit status and
+// leaves its standard output in dir/salida.txt.
+int ejecutar(const directorio& d, const std::string& argumentos) {
+    const std::string orden = "cd " + d.ruta +
+                              " && env -u TERM " KARVEL_BINARIOS "/karvel2d-reporte " + argumentos +
+                              " > salida.txt 2>/dev/null";
+    const int estado = std::system(orden.c_str());
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+}
+
+const std::string datos = KARVEL_DATOS "/solver/";
+
+}  // namespace
+
+// The portal frame of the example: report written, status 0.
+TEST(HerramientaReporte, ModeloCompletoEscribeElReporte) {
+    directorio d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    EXPECT_EQ(ejecutar(d, "portico.txt"), 0);
+    const std::string salida = leer(d.ruta + "/salida.txt");
+    EXPECT_NE(salida.find("lectura de nudos OK Num Nudos = 4\n"), std::string::npos);
+    EXPECT_NE(salida.find("\nResultados escritos en resultados.txt\n"), std::string::npos);
+    const std::string r = leer(d.ruta + "/resultados.txt");
+    EXPECT_EQ(r.rfind("#Nudo CoordX coordY\n1 0 0\n2 0 3\n3 4 3\n4 4 0\n\n\n", 0), 0u);
+    EXPECT_NE(r.find("SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n#_barra: 1\ncombo: 1\n"),
+              std::string::npos);
+    EXPECT_EQ(r.substr(r.size() - 3), "\n\n\n");
+}
+
+// Without an argument the tool reads "ingresoDatos.txt".
+TEST(HerramientaReporte, ArchivoPorDefecto) {
+    directorio d;
+    d.copiar(datos + "portico.txt", "ingresoDatos.txt");
+    EXPECT_EQ(ejecutar(d, ""), 0);
+    EXPECT_TRUE(existe(d.ruta + "/resultados.txt"));
+}
+
+// A model without combinations, or no model at all: one line, no file,
+// status 1.
+TEST(HerramientaReporte, ModeloIncompletoNoEscribeNada) {
+    directorio d;
+    d.copiar(datos + "sinCombos.txt", "sinCombos.txt");
+    EXPECT_EQ(ejecutar(d, "sinCombos.txt"), 1);
+    EXPECT_NE(leer(d.ruta + "/salida.txt")
+                  .find("\nEl modelo no tiene combinaciones de carga; no se resuelve ni se "
+                        "escribe resultados.txt\n"),
+              std::string::npos);
+    EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
+
+    EXPECT_EQ(ejecutar(d, "noExiste.txt"), 1);
+    EXPECT_NE(leer(d.ruta + "/salida.txt")
+                  .find("El modelo no tiene nudos, barras ni combinaciones de carga"),
+              std::string::npos);
+    EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
+}
+
+// A report that cannot be written is not announced as written: warning,
+// status 2.
+TEST(HerramientaReporte, ReporteQueNoSePuedeEscribir) {
+    directorio d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    ASSERT_EQ(mkdir((d.ruta + "/resultados.txt").c_str(), 0755), 0);
+    EXPECT_EQ(ejecutar(d, "portico.txt"), 2);
+    const std::string salida = leer(d.ruta + "/salida.txt");
+    EXPECT_NE(salida.find("Advertencia: no se pudo abrir resultados.txt para escribir; no se "
+                          "escribe el reporte\n"),
+              std::string::npos);
+    EXPECT_EQ(salida.find("Resultados escritos"), std::string::npos);
+}
