@@ -369,3 +369,37 @@ TEST(BarraResultados, ConsultasFueraDeRango) {
     EXPECT_EQ(s.b.getXvcero(0), -1);
     EXPECT_EQ(s.b.getBarraDeformada(0, 21, 1).cols(), 21);
 }
+
+// Non-finite data anywhere in the chain give non-finite numbers, never a
+// failed assertion or a crash.
+TEST(BarraResultados, DatosNoFinitosNoRompenNada) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double casos[][6] = {{nan, 0, 4, 0, E, I},
+                               {0, 0, inf, 0, E, I},
+                               {0, 0, 4, 3, nan, I},
+                               {0, 0, 4, 3, E, inf},
+                               {0, 0, 4, 3, 0, 0}};
+    for (const auto& c : casos) {
+        objBarra2d b;
+        b.setNudoInicio(0, c[0], c[1]);
+        b.setNudoFinal(1, c[2], c[3]);
+        b.setSeccionGenerica(AREA, c[5]);
+        b.setModuloE(c[4]);
+        b.setArticulacion(nan, 0.5);
+        b.setCargaGlobal("D", nan, inf, 1, 1);
+        b.setCargaLocal("D", 1, 2, 3, 4);
+        b.setPesoPropio("D");
+        b.setCombo("C1", 1, "D");
+        b.getGdl();
+        b.getKGlobal();
+        b.getCargasEquivalentesGlobales();
+        b.setDesplazamientos(Eigen::MatrixXd::Constant(6, 1, 0.01));
+        EXPECT_EQ(b.getSolicitacionAxial(0, 21).cols(), 21);
+        EXPECT_EQ(b.getSolicitacionCortante(0, 21).cols(), 21);
+        EXPECT_EQ(b.getSolicitacionMomento(0, 21).cols(), 21);
+        b.getXvcero(0);
+        b.getMmax(0);
+        EXPECT_EQ(b.getBarraDeformada(0, 21, inf).cols(), 21);
+    }
+}
