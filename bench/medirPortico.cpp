@@ -1,0 +1,55 @@
+// medirPortico archivo: reads, solves and writes the report of one model,
+// timing each stage and the peak resident memory after it. The console
+// output of the stages is discarded; the report goes to resultados.txt in
+// the current directory. One line of results:
+//   nudos barras libres leer[s] resolver[s] reporte[s] memoria[MB] (after each stage)
+#include <sys/resource.h>
+
+#include <chrono>
+#include <iostream>
+#include <sstream>
+
+#include "funcionImprimirResultados.h"
+#include "funcionLeerArchivo.h"
+#include "funcionSolucionU.h"
+#include "globales.h"
+
+namespace {
+
+double memoriaPicoMB() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_maxrss / 1024.0;  // kB on Linux
+}
+
+template <class F>
+double cronometrar(F f) {
+    const auto t0 = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cout << "Uso: medirPortico archivo" << std::endl;
+        return 1;
+    }
+    nombreArchivo = argv[1];
+    std::ostringstream descarte;
+    std::streambuf* consola = std::cout.rdbuf(descarte.rdbuf());
+
+    const double tLeer = cronometrar(funcionLeerArchivo);
+    const double mLeer = memoriaPicoMB();
+    const double tResolver = cronometrar(funcionSolucionU);
+    const double mResolver = memoriaPicoMB();
+    const double tReporte = cronometrar(funcionImprimirResultados);
+    const double mReporte = memoriaPicoMB();
+
+    std::cout.rdbuf(consola);
+    std::cout << noNudos << " " << noBarras << " " << noLibres << " " << tLeer << " " << tResolver
+              << " " << tReporte << " " << mLeer << " " << mResolver << " " << mReporte
+              << std::endl;
+    return 0;
+}
