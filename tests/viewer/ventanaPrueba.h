@@ -26,9 +26,12 @@ struct colorRgb {
 inline std::ostream& operator<<(std::ostream& os, const colorRgb& c) {
     return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
 }
-// What glColor3f(r, g, b) reads back as on an 8-bit channel.
+// What glColor3f(r, g, b) reads back as on an 8-bit channel: the float
+// product rounded half to even (0.3 reads as 76, 0.1 as 26).
 inline colorRgb colorDe(double r, double g, double b) {
-    auto canal = [](double v) { return static_cast<int>(std::lround(v * 255.0)); };
+    auto canal = [](double v) {
+        return static_cast<int>(std::nearbyint(static_cast<float>(v) * 255.0f));
+    };
     return {canal(r), canal(g), canal(b)};
 }
 
