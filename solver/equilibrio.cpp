@@ -32,7 +32,10 @@ std::string nombreDeCombo(int c) {
 void verificarEquilibrio(int nCombos) {
     if (noLibres == 0) return;
     const Eigen::MatrixXd residuo = kLL * uLibres - pL;
-    const Eigen::MatrixXd escala = kLL.cwiseAbs() * uLibres.cwiseAbs() + pL.cwiseAbs();
+    // |kLL|·|u| column by column, so that no second L x L matrix is made.
+    Eigen::MatrixXd escala = pL.cwiseAbs();
+    const Eigen::MatrixXd uAbs = uLibres.cwiseAbs();
+    for (int j = 0; j < noLibres; ++j) escala.noalias() += kLL.col(j).cwiseAbs() * uAbs.row(j);
     for (int c = 0; c < nCombos; ++c) {
         const bool finito = uLibres.col(c).allFinite() && residuo.col(c).allFinite();
         const double r = finito ? residuo.col(c).cwiseAbs().maxCoeff() : 0;
