@@ -123,6 +123,16 @@ TEST(Constructor, CargaGlobalProyectada) {
     EXPECT_NEAR(r2(0, 3), -6, 1e-15);
 }
 
+TEST(Constructor, DireccionGlobalMuyPequenaEsValida) {
+    // (1e-200, 0) squared underflows, yet it is a direction: along +X.
+    const std::string consola = leerModelo(
+        "nudos: 1 0 0 2 0 4\nbarras: 1 1 2\n"
+        "distribuidaGlobal: T 1 1 1e-200 0 1\ncombo: X 1 T\n");
+    EXPECT_EQ(avisosDe(consola).size(), 8u);  // only the missing settings
+    EXPECT_NEAR(barra[0].getQInicioCombo(0), -1, 1e-15);
+    EXPECT_NEAR(barra[0].getFInicioCombo(0), 0, 1e-15);
+}
+
 TEST(Constructor, CargaGlobalInclinada) {
     // Bar at 3-4-5; a downward load q: axial -q sin(a), transverse -q cos(a).
     leerModelo(
