@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "funcionLeerArchivo.h"
+#include "funcionPlot.h"
 #include "funcionSolucionU.h"
 #include "globales.h"
 
@@ -18,5 +19,7 @@ int main(int argc, char** argv) {
     funcionLeerArchivo();
     // Solve at start-up only a complete model; otherwise it is only shown.
     if (noNudos != 0 && noBarras != 0 && noCombos != 0) funcionSolucionU();
+    // The window and its event loop, which does not return.
+    funcionPlot(argc, argv);
     return 0;
 }
