@@ -1,0 +1,129 @@
+// libFuzzer target: keys and lines at the viewer's command line, without a
+// window, on a small solved frame. Each input is a key sequence:
+//   '\n'  Enter (key 13)          0x01  next key with Shift only
+//   0x02  next key with Alt only  0x05  F5 (reload the model file)
+//   0x06  the file becomes frame B (other counts and numbers)
+//   0x07  the file becomes frame A again
+//   0x0E  the file becomes empty  0x0F  the file is removed
+// any other byte is that key. The sequence stops where the program would end.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "entornoFuzz.h"
+#include "funcionLeerArchivo.h"
+#include "funcionSolucionU.h"
+#include "globales.h"
+#include "lineaComandos.h"
+#include "recargaModelo.h"
+
+namespace {
+
+// Portal frame: 4 nodes, 3 bars, 2 combinations.
+const char* const porticoA =
+    "nudos:\n1 0 0\n2 0 3\n3 4 3\n4 4 0\n"
+    "barras:\n1 1 2\n2 2 3\n3 3 4\n"
+    "apoyo: 1 1 1 1 4\n"
+    "seccionRectangular: C30 0.3 0.3 2.1e7 24 1 3\n"
+    "seccionRectangular: V30x50 0.3 0.5 2.1e7 24 2\n"
+    "puntual: W 10 0 0 2\n"
+    "distribuidaLocal: CV 0 0 -15 -15 2\n"
+    "pesoPropio: PP\n"
+    "combo: C1 1.2 PP 1.6 CV\n"
+    "combo: C2 1 PP 1 CV 1 W\n";
+
+// Propped cantilever with sparse numbers: 3 nodes, 2 bars (5 and 12),
+// 3 combinations, a hinge and a spring.
+const char* const vigaB =
+    "nudos:\n10 0 0\n20 3 0\n30 6 0\n"
+    "barras:\n5 10 20\n12 20 30\n"
+    "apoyo: 1 1 1 10\napoyo: 0 1 0 30\n"
+    "resorte: 0 500 0 20\n"
+    "articulacion: 1 0 12\n"
+    "seccionGenerica: IPE 0.005 8e-5 2e8 78 5 12\n"
+    "distribuidaGlobal: Q -10 -10 0 1 5 12\n"
+    "puntual: P 0 -20 0 20\n"
+    "combo: U1 1 Q\ncombo: U2 1 Q 1 P\ncombo: U3 0.9 P\n";
+
+std::string archivo;
+
+void escribirModelo(const char* texto) {
+    std::ofstream(archivo, std::ios::binary | std::ios::trunc) << texto;
+}
+
+// The program's start-up on frame A, then the window's start values.
+void iniciar() {
+    escribirModelo(porticoA);
+    nombreArchivo = archivo;
+    nudo.clear();
+    barra.clear();
+    funcionLeerArchivo();
+    if (noNudos != 0 && noBarras != 0 && noCombos != 0) funcionSolucionU();
+    flagsIniciales();
+    mostrarTodo();
+    dialogo = textoIngreseComando;
+    comando.clear();
+    numeroComboCoincidente = -1;
+}
+
+// What a frame reads back: switches and visibility marks of every element.
+int consultarMarcas() {
+    int visibles = 0;
+    for (int i = 0; i < noNudos; ++i) visibles += nudoVisible(i);
+    for (int i = 0; i < noBarras; ++i) visibles += barraVisible(i);
+    for (int i = 0; i < 100 + noCombos; ++i) visibles += flagActivo(i);
+    return visibles;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    prepararEntornoFuzz();
+    archivo = escribirEntrada(nullptr, 0);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) {
+    iniciar();
+    bool shift = false;
+    bool alt = false;
+    for (std::size_t k = 0; k < tamano; ++k) {
+        const uint8_t b = datos[k];
+        switch (b) {
+            case 0x01:
+                shift = true;
+                continue;
+            case 0x02:
+                alt = true;
+                continue;
+            case 0x05:
+                recargarModelo();
+                consultarMarcas();
+                continue;
+            case 0x06:
+                escribirModelo(vigaB);
+                continue;
+            case 0x07:
+                escribirModelo(porticoA);
+                continue;
+            case 0x0E:
+                escribirModelo("");
+                continue;
+            case 0x0F:
+                std::remove(archivo.c_str());
+                continue;
+            default:
+                break;
+        }
+        const unsigned char tecla = b == '\n' ? 13 : b;
+        const efectoTecla efecto = procesarTecla(tecla, shift, alt);
+        shift = alt = false;
+        if (efecto == efectoTecla::terminar) break;
+        if (tecla == 13) consultarMarcas();
+    }
+    return 0;
+}
