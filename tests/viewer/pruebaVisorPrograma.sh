@@ -55,6 +55,30 @@ read -r n x0 x1 y0 y1 < <(imagen caja inicio.png $gris)
 read -r na _ < <(imagen caja inicio.png $apoyo)
 [ "$na" -gt 0 ] || falla "sin apoyos al inicio"
 
+# F1 shows and hides the help; Alt+N hides the node spheres; tags and their
+# text size (Shift with +).
+ayuda="0 204 0"; esfera="178 0 0"; tagNudo="230 51 51"; claro="204 204 204"
+cuenta() { imagen caja "$1" $2 $3 $4 | cut -d' ' -f1; }
+[ "$(cuenta inicio.png $esfera)" -gt 0 ] || falla "sin esferas de nudos"
+xdotool key F1; foto f1.png
+[ "$(cuenta f1.png $ayuda)" -gt 0 ] || falla "F1 no muestra la ayuda"
+xdotool key F1 alt+n; foto altN.png
+[ "$(cuenta altN.png $ayuda)" -eq 0 ] || falla "F1 no oculta la ayuda"
+[ "$(cuenta altN.png $esfera)" -eq 0 ] || falla "Alt+N no oculta las esferas"
+xdotool key alt+n
+escribir tagNudos; escribir tagBarras; foto tags.png
+read -r nt tx0 tx1 _ < <(imagen caja tags.png $tagNudo)
+[ "$nt" -gt 0 ] || falla "tagNudos no muestra números"
+[ "$(cuenta tags.png $claro)" -gt 0 ] || falla "tagBarras no muestra números"
+xdotool type --delay 30 "++++++++"; foto tagsGrandes.png
+read -r nt2 _ < <(imagen caja tagsGrandes.png $tagNudo)
+[ "$nt2" -gt "$nt" ] || falla "Shift con + no agranda el texto ($nt -> $nt2)"
+escribir noTags; escribir secciones; foto secciones.png
+[ "$(cuenta secciones.png $tagNudo)" -eq 0 ] || falla "noTags no oculta los números"
+[ "$(cuenta secciones.png $claro)" -gt 0 ] || falla "secciones no muestra nombres"
+escribir noTags; foto sinTags.png
+[ "$(cuenta sinTags.png $claro)" -eq 0 ] || falla "noTags no oculta las secciones"
+
 # The prompt line shows what is typed, and the reply after Enter.
 xdotool type --delay 30 tagXYZ
 foto tecleo.png
