@@ -1,6 +1,8 @@
 // Process set-up shared by the fuzz targets: a private scratch directory as
 // the current directory (the report lands there, never in the repository),
-// a silent console, and the input bytes as a file.
+// a silent console, and the input bytes as a file. Since the targets change
+// directory at start, every path given to them (corpus, -dict=,
+// -artifact_prefix=) must be absolute.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,33 @@
+// A private temporary directory as the current directory while alive, so
+// that "resultados.txt" is written there and removed afterwards.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+class directorioTrabajo {
+  public:
+    directorioTrabajo() {
+        char plantilla[] = "/tmp/karvel-trabajo-XXXXXX";
+        if (mkdtemp(plantilla)) ruta = plantilla;
+        char actual[4096];
+        if (getcwd(actual, sizeof actual)) anterior = actual;
+        valido = !ruta.empty() && !anterior.empty() && chdir(ruta.c_str()) == 0;
+    }
+    ~directorioTrabajo() {
+        if (!valido) return;
+        std::remove((ruta + "/resultados.txt").c_str());
+        if (chdir(anterior.c_str()) == 0) rmdir(ruta.c_str());
+    }
+    directorioTrabajo(const directorioTrabajo&) = delete;
+    directorioTrabajo& operator=(const directorioTrabajo&) = delete;
+    bool listo() const { return valido; }
+    const std::string& nombre() const { return ruta; }
+
+  private:
+    std::string ruta;
+    std::string anterior;
+    bool valido = false;
+};
