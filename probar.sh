@@ -29,3 +29,4 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$raiz/herramientas/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 con_pantalla ctest --test-dir build-san --output-on-failure -j"$hilos"
+echo "== Fuzzing acotado =="; herramientas/fuzz.sh 60
