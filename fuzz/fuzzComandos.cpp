@@ -5,6 +5,7 @@
 //   0x06  the file becomes frame B (other counts and numbers)
 //   0x07  the file becomes frame A again
 //   0x0E  the file becomes empty  0x0F  the file is removed
+//   0x10  the file becomes frame C (more than 100 combinations)
 // any other byte is that key. The sequence stops where the program would end.
 #include <unistd.h>
 
@@ -49,9 +50,21 @@ const char* const vigaB =
     "puntual: P 0 -20 0 20\n"
     "combo: U1 1 Q\ncombo: U2 1 Q 1 P\ncombo: U3 0.9 P\n";
 
+// Cantilever with 130 combinations K1..K130: the viewer keeps one switch
+// per combination beyond its first 100.
+std::string mensulaC() {
+    std::string texto =
+        "nudos: 1 0 0 2 2 0\nbarras: 1 1 2\napoyo: 1 1 1 1\n"
+        "seccionRectangular: S 0.2 0.4 2e7 24 1\npuntual: P 0 -5 0 2\n";
+    for (int k = 1; k <= 130; ++k) {
+        texto += "combo: K" + std::to_string(k) + " " + std::to_string(k) + " P\n";
+    }
+    return texto;
+}
+
 std::string archivo;
 
-void escribirModelo(const char* texto) {
+void escribirModelo(const std::string& texto) {
     std::ofstream(archivo, std::ios::binary | std::ios::trunc) << texto;
 }
 
@@ -115,6 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, std::size_t tamano) 
                 continue;
             case 0x0F:
                 std::remove(archivo.c_str());
+                continue;
+            case 0x10:
+                escribirModelo(mensulaC());
                 continue;
             default:
                 break;
