@@ -25,16 +25,14 @@ Eigen::MatrixXd objBarra2d::estaciones(int n) {
 }
 
 // Local end forces on the bar, P = K_local·u_local - F_equivalent, for one
-// combination; zeros when there are no results for it.
+// combination; zeros when there are no results for it. Only that
+// combination's column is formed: every sample of every combination asks for
+// it, so the cost must not grow with the number of combinations.
 Eigen::Matrix<double, 6, 1> objBarra2d::fuerzasExtremo(int combo) {
     if (desplazamientosLocales.rows() != 6 || combo < 0 || combo >= desplazamientosLocales.cols())
         return Eigen::Matrix<double, 6, 1>::Zero();
-    Eigen::MatrixXd p = rigidezLocal() * desplazamientosLocales;
-    if (cargasEquivalentesLocales.rows() == 6 && cargasEquivalentesLocales.cols() == p.cols())
-        p -= cargasEquivalentesLocales;
-    else
-        p.col(combo) -= columnaResultado(cargasEquivalentesLocales, combo);
-    return p.col(combo);
+    const Eigen::Matrix<double, 6, 1> u = desplazamientosLocales.col(combo);
+    return rigidezLocal() * u - columnaResultado(cargasEquivalentesLocales, combo);
 }
 
 // N(x) = Ns - pi·x - (pf - pi)·x²/(2L), the exact axial force under an axial
