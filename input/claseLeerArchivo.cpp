@@ -100,11 +100,13 @@ double claseLeerArchivo::convertirDato(std::size_t posicion, const std::string& 
 
 // The value after the last occurrence of the tag wins. An occurrence whose
 // next token is missing or is no valid number is skipped with a warning; when
-// the tag is absent the reader's classic warning is printed.
-int claseLeerArchivo::getEntero(std::string etiqueta) {
+// the tag is absent the reader's classic warning is printed. `clase` names the
+// kind of value in the messages ("entero" or "real").
+template <typename T, typename Conversion>
+T claseLeerArchivo::valorDeAjuste(const std::string& etiqueta, T ausente, Conversion convertir,
+                                  const std::string& clase, const std::string& invalido) {
     const auto& pos = ocurrencias(etiqueta);
-    int resultado = -1;
-    bool hallado = false;
+    T resultado = ausente;
     std::size_t consumido = 0;  // the token after a match is read as its value
     bool hayConsumido = false;
     for (std::size_t p : pos) {
@@ -116,53 +118,28 @@ int claseLeerArchivo::getEntero(std::string etiqueta) {
         }
         consumido = p + 1;
         hayConsumido = true;
-        int v = 0;
-        if (esNumero(tokens[p + 1]) && convertirEntero(tokens[p + 1], v)) {
+        T v{};
+        if (esNumero(tokens[p + 1]) && convertir(tokens[p + 1], v)) {
             resultado = v;
-            hallado = true;
         } else {
             advertirUnaVez(p, avisoAjuste,
-                           "el valor " + tokens[p + 1] + " de " + etiqueta +
-                               " no es un entero válido; se ignora");
+                           "el valor " + tokens[p + 1] + " de " + etiqueta + " no es " + invalido +
+                               "; se ignora");
         }
     }
     if (pos.empty()) {
-        std::cout << "Advertencia: no se encontró ningún entero con etiqueta " << etiqueta
+        std::cout << "Advertencia: no se encontró ningún " << clase << " con etiqueta " << etiqueta
                   << std::endl;
     }
-    return hallado ? resultado : -1;
+    return resultado;
+}
+
+int claseLeerArchivo::getEntero(std::string etiqueta) {
+    return valorDeAjuste(etiqueta, -1, convertirEntero, "entero", "un entero válido");
 }
 
 double claseLeerArchivo::getReal(std::string etiqueta) {
-    const auto& pos = ocurrencias(etiqueta);
-    double resultado = -1.0;
-    bool hallado = false;
-    std::size_t consumido = 0;
-    bool hayConsumido = false;
-    for (std::size_t p : pos) {
-        if (hayConsumido && p <= consumido) continue;
-        if (p + 1 >= tokens.size()) {
-            advertirUnaVez(p, avisoAjuste,
-                           etiqueta + " no tiene valor (fin del archivo); se ignora");
-            continue;
-        }
-        consumido = p + 1;
-        hayConsumido = true;
-        double v = 0.0;
-        if (esNumero(tokens[p + 1]) && convertirReal(tokens[p + 1], v)) {
-            resultado = v;
-            hallado = true;
-        } else {
-            advertirUnaVez(p, avisoAjuste,
-                           "el valor " + tokens[p + 1] + " de " + etiqueta +
-                               " no es un número válido; se ignora");
-        }
-    }
-    if (pos.empty()) {
-        std::cout << "Advertencia: no se encontró ningún real con etiqueta " << etiqueta
-                  << std::endl;
-    }
-    return hallado ? resultado : -1.0;
+    return valorDeAjuste(etiqueta, -1.0, convertirReal, "real", "un número válido");
 }
 
 // Table of c columns: the numeric run after every occurrence of the tag,

@@ -48,6 +48,10 @@ class claseLeerArchivo {
     // pairs; an unfinished last pair is dropped with a warning).
     void recorrerPares(const std::string& etiqueta, int ocurrencia, int saltar,
                        std::vector<double>* factores, std::vector<std::string>* nombres);
+    // Value after the last valid occurrence of a setting tag, or `ausente`.
+    template <typename T, typename Conversion>
+    T valorDeAjuste(const std::string& etiqueta, T ausente, Conversion convertir,
+                    const std::string& clase, const std::string& invalido);
     // Prints "Advertencia: <texto>" once per reader for a given token
     // position and kind of message.
     void advertirUnaVez(std::size_t posicion, int clase, const std::string& texto);

@@ -8,6 +8,23 @@
 
 namespace lectura {
 
+// Walks the entries "tag name v0 v1 ... numbers" of a load tag: reads the
+// load-case name and the values, checks both, and hands each entry with
+// enough fixed values to `aplicar(k, caso, v)`. Returns the entry count.
+template <typename Aplicar>
+int recorrerCargasConNombre(claseLeerArchivo& lector, const std::string& etiqueta,
+                            std::size_t fijos, Aplicar aplicar) {
+    const int cantidad = lector.getNoEtiquetas(etiqueta);
+    for (int k = 1; k <= cantidad; ++k) {
+        const std::string caso = lector.getString(etiqueta, k);
+        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
+        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
+        if (!valoresSuficientes(v, fijos, etiqueta, k, caso)) continue;
+        aplicar(k, caso, v);
+    }
+    return cantidad;
+}
+
 void leerApoyos(claseLeerArchivo& lector) {
     const std::string etiqueta = "apoyo:";
     const int cantidad = lector.getNoEtiquetas(etiqueta);
@@ -55,57 +72,45 @@ void leerResortes(claseLeerArchivo& lector) {
 
 void leerCargasPuntuales(claseLeerArchivo& lector) {
     const std::string etiqueta = "puntual:";
-    const int cantidad = lector.getNoEtiquetas(etiqueta);
-    for (int k = 1; k <= cantidad; ++k) {
-        const std::string caso = lector.getString(etiqueta, k);
-        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
-        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
-        if (!valoresSuficientes(v, 3, etiqueta, k, caso)) continue;
-        for (std::size_t n = 3; n < v.size(); ++n) {
-            const int i = nudoDeEntrada(v[n], etiqueta);
-            if (i >= 0) nudo[i].setCargaPuntual(caso, v[0], v[1], v[2]);
-        }
-    }
+    const int cantidad = recorrerCargasConNombre(
+        lector, etiqueta, 3, [&](int, const std::string& caso, const std::vector<double>& v) {
+            for (std::size_t n = 3; n < v.size(); ++n) {
+                const int i = nudoDeEntrada(v[n], etiqueta);
+                if (i >= 0) nudo[i].setCargaPuntual(caso, v[0], v[1], v[2]);
+            }
+        });
     if (cantidad > 0) std::cout << "transferencia de cargas puntuales a nudo[i] OK" << std::endl;
 }
 
 void leerCargasLocales(claseLeerArchivo& lector) {
     const std::string etiqueta = "distribuidaLocal:";
-    const int cantidad = lector.getNoEtiquetas(etiqueta);
-    for (int k = 1; k <= cantidad; ++k) {
-        const std::string caso = lector.getString(etiqueta, k);
-        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
-        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
-        if (!valoresSuficientes(v, 4, etiqueta, k, caso)) continue;
-        for (std::size_t n = 4; n < v.size(); ++n) {
-            const int i = barraDeEntrada(v[n], etiqueta);
-            if (i >= 0) barra[i].setCargaLocal(caso, v[0], v[1], v[2], v[3]);
-        }
-    }
+    const int cantidad = recorrerCargasConNombre(
+        lector, etiqueta, 4, [&](int, const std::string& caso, const std::vector<double>& v) {
+            for (std::size_t n = 4; n < v.size(); ++n) {
+                const int i = barraDeEntrada(v[n], etiqueta);
+                if (i >= 0) barra[i].setCargaLocal(caso, v[0], v[1], v[2], v[3]);
+            }
+        });
     if (cantidad > 0) std::cout << "transferencia de cargas Locales a barra[i] OK" << std::endl;
 }
 
 void leerCargasGlobales(claseLeerArchivo& lector) {
     const std::string etiqueta = "distribuidaGlobal:";
-    const int cantidad = lector.getNoEtiquetas(etiqueta);
-    for (int k = 1; k <= cantidad; ++k) {
-        const std::string caso = lector.getString(etiqueta, k);
-        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
-        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
-        if (!valoresSuficientes(v, 4, etiqueta, k, caso)) continue;
-        // Only the direction of (dx, dy) matters; (0, 0) has none. It is
-        // handed on as a unit vector (hypot does not underflow).
-        const double largo = std::hypot(v[2], v[3]);
-        if (!(largo > 0.0)) {
-            advertir(entrada(etiqueta, k, caso) +
-                     " tiene dirección (0, 0), que no define una dirección; no se aplica");
-            continue;
-        }
-        for (std::size_t n = 4; n < v.size(); ++n) {
-            const int i = barraDeEntrada(v[n], etiqueta);
-            if (i >= 0) barra[i].setCargaGlobal(caso, v[0], v[1], v[2] / largo, v[3] / largo);
-        }
-    }
+    const int cantidad = recorrerCargasConNombre(
+        lector, etiqueta, 4, [&](int k, const std::string& caso, const std::vector<double>& v) {
+            // Only the direction of (dx, dy) matters; (0, 0) has none. It is
+            // handed on as a unit vector (hypot does not underflow).
+            const double largo = std::hypot(v[2], v[3]);
+            if (!(largo > 0.0)) {
+                advertir(entrada(etiqueta, k, caso) +
+                         " tiene dirección (0, 0), que no define una dirección; no se aplica");
+                return;
+            }
+            for (std::size_t n = 4; n < v.size(); ++n) {
+                const int i = barraDeEntrada(v[n], etiqueta);
+                if (i >= 0) barra[i].setCargaGlobal(caso, v[0], v[1], v[2] / largo, v[3] / largo);
+            }
+        });
     if (cantidad > 0) std::cout << "transferencia de cargas globales a barra[i] OK" << std::endl;
 }
 
