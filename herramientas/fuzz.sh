@@ -6,12 +6,13 @@
 # leak or hang; the failing input is printed and kept in
 # <build>/fallos/. Usage: herramientas/fuzz.sh [seconds per target, 60]
 #
-# Limits: inputs up to 4096 bytes. The slowest legitimate file of that size is
-# a model of some 680 nodes (2046 freedoms): the dense stiffness, its LU and
-# its full print in resultados.txt, at start-up and again on F5, take about
-# 11 s in this instrumented build. An input is a hang past 30 s, which leaves
-# room for a loaded machine; anything slower grows faster than the dense
-# method does and is a fault.
+# Limits: inputs up to 4096 bytes. The slowest legitimate files of that size
+# are a model of some 680 nodes (2046 freedoms: the dense stiffness, its LU
+# and its full print in resultados.txt) and one of 100 bars with 300
+# combinations (30000 bar results, each sampled and reported); with start-up,
+# F5 and every result query they take 11 to 16 s in this instrumented build.
+# An input is a hang past 30 s, which leaves room for a loaded machine;
+# anything slower grows faster than the model's size does and is a fault.
 set -euo pipefail
 segundos="${1:-60}"
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
