@@ -298,10 +298,3 @@ double objBarra2d::getQFinCombo(int k) const {
 int objBarra2d::getCantidadDeCombos() const {
     return static_cast<int>(nombresCombos.size());
 }
-
-// Entry (fila, col) of m, or 0 when m does not hold it (combination index
-// out of range, or results not computed yet).
-double objBarra2d::valorEn(const Eigen::MatrixXd& m, Eigen::Index fila, Eigen::Index col) {
-    if (fila < 0 || col < 0 || fila >= m.rows() || col >= m.cols()) return 0.0;
-    return m(fila, col);
-}

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "valorEn.h"
+
 class objBarra2d {
   public:
     objBarra2d();
@@ -88,8 +90,6 @@ class objBarra2d {
     Eigen::MatrixXd getBarraDeformada(int combo, int n, double escala);
 
   private:
-    // Entry of m, or 0 when m does not hold it.
-    static double valorEn(const Eigen::MatrixXd& m, Eigen::Index fila, Eigen::Index col);
     // Column combo of a 6-row result matrix, or zeros.
     Eigen::Matrix<double, 6, 1> columnaResultado(const Eigen::MatrixXd& m, int combo) const;
     // Cached T, K_local and L, built silently when their data are complete.

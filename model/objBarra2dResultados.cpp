@@ -57,12 +57,10 @@ void objBarra2d::setDesplazamientos(Eigen::MatrixXd d) {
 
     if (flagsBarra[11] != 1 || cargasEquivalentesLocales.cols() != matrizCargasCombo.rows())
         getCargasEquivalentesLocales();
-    const Eigen::MatrixXd k = rigidezLocal();
     const double ei = moduloE * inercia;
     for (Eigen::Index c = 0; c < nc; ++c) {
         const Eigen::Matrix<double, 6, 1> u = desplazamientosLocales.col(c);
-        const Eigen::Matrix<double, 6, 1> p =
-            k * u - columnaResultado(cargasEquivalentesLocales, static_cast<int>(c));
+        const Eigen::Matrix<double, 6, 1> p = fuerzasExtremo(static_cast<int>(c));
         const double m1 = p(2);
         const double m2 = p(5);
         const double qi = valorEn(matrizCargasCombo, c, 2);

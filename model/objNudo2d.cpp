@@ -184,10 +184,3 @@ double objNudo2d::getReaccionY(int i) const {
 double objNudo2d::getReaccionM(int i) const {
     return valorEn(reaccionesNudo, 2, i);
 }
-
-// Entry (fila, col) of m, or 0 when m does not hold it (no solve yet, or a
-// combination index the node does not know).
-double objNudo2d::valorEn(const Eigen::MatrixXd& m, Eigen::Index fila, Eigen::Index col) {
-    if (fila < 0 || col < 0 || fila >= m.rows() || col >= m.cols()) return 0.0;
-    return m(fila, col);
-}

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "valorEn.h"
+
 class objNudo2d {
   public:
     objNudo2d();
@@ -48,8 +50,6 @@ class objNudo2d {
     double getReaccionM(int i) const;
 
   private:
-    static double valorEn(const Eigen::MatrixXd& m, Eigen::Index fila, Eigen::Index col);
-
     int numeroDeNudo = 0;
     int numeroNudoUsuario = 0;
     double x = 0;

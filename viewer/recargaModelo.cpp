@@ -18,8 +18,7 @@ void recargarModelo() {
     // and keep showing what was read (no report is written).
     const std::string faltante = funcionFaltanteDelModelo();
     if (!faltante.empty()) {
-        std::cout << faltante;
-        if (faltante.back() != '\n') std::cout << '\n';
+        std::cout << faltante << '\n';
     } else {
         funcionSolucionU();
         funcionImprimirResultados();
