@@ -30,6 +30,7 @@ Eigen::MatrixXd uLibres;
 Eigen::MatrixXd u;
 Eigen::MatrixXd reacciones;
 bool modeloResuelto = false;
+std::vector<int> combosSinEquilibrio;
 
 std::ofstream resultados;
 

@@ -46,6 +46,9 @@ extern Eigen::MatrixXd reacciones;
 // True once funcionSolucionU has solved the model now held in nudo/barra;
 // every read clears it, so nothing draws results of an unsolved model.
 extern bool modeloResuelto;
+// Combinations (indexes, ascending) the last solve warned about: they do not
+// balance (a mechanism or a singular stiffness matrix).
+extern std::vector<int> combosSinEquilibrio;
 
 // Report stream, opened on "resultados.txt" by each report.
 extern std::ofstream resultados;

@@ -2,9 +2,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "funcionLeerArchivo.h"
+#include "funcionLeerYResolver.h"
 #include "funcionPlot.h"
-#include "funcionSolucionU.h"
 #include "globales.h"
 
 int main(int argc, char** argv) {
@@ -16,9 +15,8 @@ int main(int argc, char** argv) {
     if (std::system("clear") != 0) {
         // No terminal to clear (a pipe or a script): nothing to do.
     }
-    funcionLeerArchivo();
-    // Solve at start-up only a complete model; otherwise it is only shown.
-    if (noNudos != 0 && noBarras != 0 && noCombos != 0) funcionSolucionU();
+    // An incomplete model is not solved, only shown.
+    funcionLeerYResolver();
     // The window and its event loop, which does not return.
     funcionPlot(argc, argv);
     return 0;

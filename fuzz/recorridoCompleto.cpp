@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "funcionImprimirResultados.h"
-#include "funcionLeerArchivo.h"
-#include "funcionSolucionU.h"
+#include "funcionLeerYResolver.h"
 #include "globales.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
@@ -69,11 +68,7 @@ resumenRecorrido recorrerArchivo(const std::string& archivo) {
     // Start-up: a complete model is solved; the report tool then writes it.
     nudo.clear();
     barra.clear();
-    funcionLeerArchivo();
-    if (noNudos != 0 && noBarras != 0 && noCombos != 0) {
-        funcionSolucionU();
-        funcionImprimirResultados();
-    }
+    if (funcionLeerYResolver().completo()) funcionImprimirResultados();
     r.resueltoAlInicio = modeloResuelto;
     flagsIniciales();
     mostrarTodo();

@@ -30,6 +30,7 @@ std::string nombreDeCombo(int c) {
 // of kLL, so very stiff members next to very soft ones or springs give no
 // false alarm, while a load left unbalanced by a mechanism is not hidden.
 void verificarEquilibrio(int nCombos) {
+    combosSinEquilibrio.clear();
     if (noLibres == 0) return;
     const Eigen::MatrixXd residuo = kLL * uLibres - pL;
     // |kLL|·|u| column by column, so that no second L x L matrix is made.
@@ -41,6 +42,7 @@ void verificarEquilibrio(int nCombos) {
         const double r = finito ? residuo.col(c).cwiseAbs().maxCoeff() : 0;
         const double s = finito ? escala.col(c).maxCoeff() : 0;
         if (!finito || r > toleranciaEquilibrio * s) {
+            combosSinEquilibrio.push_back(c);
             std::cout << "Advertencia: la estructura es inestable o la matriz de rigidez es "
                          "singular; el combo "
                       << nombreDeCombo(c) << " no cumple el equilibrio" << std::endl;

@@ -11,8 +11,7 @@
 #include "archivoTemporal.h"
 #include "directorioTrabajo.h"
 #include "funcionImprimirResultados.h"
-#include "funcionLeerArchivo.h"
-#include "funcionSolucionU.h"
+#include "funcionLeerYResolver.h"
 #include "globales.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
@@ -45,9 +44,7 @@ TEST(ArchivoIntacto, LecturaSolucionReporteYRecargaNoLoEscriben) {
     ASSERT_TRUE(trabajo.listo());
     capturaConsola consola;
     nombreArchivo = archivo.nombre();
-    funcionLeerArchivo();
-    ASSERT_TRUE(funcionFaltanteDelModelo().empty());
-    funcionSolucionU();
+    ASSERT_TRUE(funcionLeerYResolver().completo());
     funcionImprimirResultados();
     EXPECT_TRUE(reporteEscrito());
     flagsIniciales();

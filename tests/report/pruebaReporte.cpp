@@ -12,6 +12,7 @@
 #include "funcionImprimirResultados.h"
 #include "funcionSolucionU.h"
 #include "globales.h"
+#include "modeloIncompleto.h"
 
 namespace {
 
@@ -258,4 +259,27 @@ TEST(Reporte, ArchivoQueNoSePuedeAbrir) {
         EXPECT_TRUE(reporteEscrito());
         EXPECT_EQ(leer("resultados.txt"), reporteEsperado);
     });
+}
+
+// What the model lacks, named in one line, in the order nodes, bars,
+// combinations.
+TEST(Reporte, MensajeDelModeloIncompleto) {
+    faltantesDelModelo f;
+    EXPECT_EQ(mensajeModeloIncompleto(f), "");
+    f.combos = true;
+    EXPECT_EQ(mensajeModeloIncompleto(f),
+              "El modelo no tiene combinaciones de carga; no se resuelve ni se escribe "
+              "resultados.txt");
+    f.barras = true;
+    EXPECT_EQ(mensajeModeloIncompleto(f),
+              "El modelo no tiene barras ni combinaciones de carga; no se resuelve ni se "
+              "escribe resultados.txt");
+    f.nudos = true;
+    EXPECT_EQ(mensajeModeloIncompleto(f),
+              "El modelo no tiene nudos, barras ni combinaciones de carga; no se resuelve ni "
+              "se escribe resultados.txt");
+    f.barras = false;
+    EXPECT_EQ(mensajeModeloIncompleto(f),
+              "El modelo no tiene nudos ni combinaciones de carga; no se resuelve ni se "
+              "escribe resultados.txt");
 }
