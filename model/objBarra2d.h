@@ -100,8 +100,6 @@ class objBarra2d {
     Eigen::MatrixXd estaciones(int n);
     // Local end forces K_local·u_local - F_equivalent of one combination.
     Eigen::Matrix<double, 6, 1> fuerzasExtremo(int combo);
-    // M(x) from the constants (A, B, C1, C2, C3, C4).
-    static double momentoEn(const Eigen::Matrix<double, 6, 1>& c, double x);
 
     std::array<int, 20> flagsBarra{};
     int numeroDeBarra = 0;

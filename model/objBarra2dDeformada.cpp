@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lineaElastica.h"
 #include "objBarra2d.h"
 
 // Points k = 0 .. n - 1 at local abscissa x_k = (L/(n - 1))·k: axial
@@ -49,9 +50,7 @@ Eigen::MatrixXd objBarra2d::getBarraDeformada(int combo, int n, double escala) {
         if (sinCurvaElastica) {
             y = L != 0 ? ul(1) + (ul(4) - ul(1)) * x / L : ul(1);
         } else {
-            y = (-k(0) * std::pow(x, 5) / 120 - k(1) * std::pow(x, 4) / 24 + k(2) * x * x * x / 6 +
-                 k(3) * x * x / 2 + k(4) * x + k(5)) *
-                inversaEI;
+            y = eiFlechaEn(k, x) * inversaEI;
         }
         if (j == 0) yInicio = y;
         const double xiK = x + j * e;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lineaElastica.h"
 #include "objBarra2d.h"
 
 // Length for the result stages: the cached one, or computed now when both end
@@ -60,10 +61,7 @@ Eigen::MatrixXd objBarra2d::getSolicitacionAxial(int combo, int n) {
 Eigen::MatrixXd objBarra2d::getSolicitacionCortante(int combo, int n) {
     Eigen::MatrixXd r = estaciones(n);
     const Eigen::Matrix<double, 6, 1> c = columnaResultado(constantesIntegracion, combo);
-    for (Eigen::Index k = 0; k < r.cols(); ++k) {
-        const double x = r(0, k);
-        r(1, k) = -c(0) * x * x / 2 - c(1) * x + c(2);
-    }
+    for (Eigen::Index k = 0; k < r.cols(); ++k) r(1, k) = cortanteEn(c, r(0, k));
     return r;
 }
 
@@ -73,10 +71,6 @@ Eigen::MatrixXd objBarra2d::getSolicitacionMomento(int combo, int n) {
     const Eigen::Matrix<double, 6, 1> c = columnaResultado(constantesIntegracion, combo);
     for (Eigen::Index k = 0; k < r.cols(); ++k) r(1, k) = momentoEn(c, r(0, k));
     return r;
-}
-
-double objBarra2d::momentoEn(const Eigen::Matrix<double, 6, 1>& c, double x) {
-    return -c(0) * x * x * x / 6 - c(1) * x * x / 2 + c(2) * x + c(3);
 }
 
 // Zero of V(x) = a·x² + b·x + c strictly inside the bar (a = -A/2, b = -B,
