@@ -1,9 +1,8 @@
 // Supports, springs and loads: point loads on nodes, distributed loads on
 // bars (local or global directions) and self weight.
-#include <cmath>
 #include <iostream>
 
-#include "globales.h"
+#include "direccionCarga.h"
 #include "lecturaInterna.h"
 
 namespace lectura {
@@ -41,10 +40,8 @@ void leerApoyos(claseLeerArchivo& lector) {
                          " desplazamiento nulo y sin reacción)");
             }
         }
-        for (std::size_t n = 3; n < v.size(); ++n) {
-            const int i = nudoDeEntrada(v[n], etiqueta);
-            if (i >= 0) nudo[i].setApoyo(codigos[0], codigos[1], codigos[2]);
-        }
+        aplicarANudos(v, 3, etiqueta,
+                      [&](objNudo2d& n) { n.setApoyo(codigos[0], codigos[1], codigos[2]); });
     }
     if (cantidad > 0) std::cout << "transferencia de apoyos a nudo[i] OK" << std::endl;
 }
@@ -62,10 +59,7 @@ void leerResortes(claseLeerArchivo& lector) {
                          " = " + texto(v[d]) + "); se conserva");
             }
         }
-        for (std::size_t n = 3; n < v.size(); ++n) {
-            const int i = nudoDeEntrada(v[n], etiqueta);
-            if (i >= 0) nudo[i].setResorte(v[0], v[1], v[2]);
-        }
+        aplicarANudos(v, 3, etiqueta, [&](objNudo2d& n) { n.setResorte(v[0], v[1], v[2]); });
     }
     if (cantidad > 0) std::cout << "transferencia de resortes a nudo[i] OK" << std::endl;
 }
@@ -74,10 +68,8 @@ void leerCargasPuntuales(claseLeerArchivo& lector) {
     const std::string etiqueta = "puntual:";
     const int cantidad = recorrerCargasConNombre(
         lector, etiqueta, 3, [&](int, const std::string& caso, const std::vector<double>& v) {
-            for (std::size_t n = 3; n < v.size(); ++n) {
-                const int i = nudoDeEntrada(v[n], etiqueta);
-                if (i >= 0) nudo[i].setCargaPuntual(caso, v[0], v[1], v[2]);
-            }
+            aplicarANudos(v, 3, etiqueta,
+                          [&](objNudo2d& n) { n.setCargaPuntual(caso, v[0], v[1], v[2]); });
         });
     if (cantidad > 0) std::cout << "transferencia de cargas puntuales a nudo[i] OK" << std::endl;
 }
@@ -86,10 +78,8 @@ void leerCargasLocales(claseLeerArchivo& lector) {
     const std::string etiqueta = "distribuidaLocal:";
     const int cantidad = recorrerCargasConNombre(
         lector, etiqueta, 4, [&](int, const std::string& caso, const std::vector<double>& v) {
-            for (std::size_t n = 4; n < v.size(); ++n) {
-                const int i = barraDeEntrada(v[n], etiqueta);
-                if (i >= 0) barra[i].setCargaLocal(caso, v[0], v[1], v[2], v[3]);
-            }
+            aplicarABarras(v, 4, etiqueta,
+                           [&](objBarra2d& b) { b.setCargaLocal(caso, v[0], v[1], v[2], v[3]); });
         });
     if (cantidad > 0) std::cout << "transferencia de cargas Locales a barra[i] OK" << std::endl;
 }
@@ -98,18 +88,15 @@ void leerCargasGlobales(claseLeerArchivo& lector) {
     const std::string etiqueta = "distribuidaGlobal:";
     const int cantidad = recorrerCargasConNombre(
         lector, etiqueta, 4, [&](int k, const std::string& caso, const std::vector<double>& v) {
-            // Only the direction of (dx, dy) matters; (0, 0) has none. It is
-            // handed on as a unit vector (hypot does not underflow).
-            const double largo = std::hypot(v[2], v[3]);
-            if (!(largo > 0.0)) {
+            // Only the direction of (dx, dy) matters; (0, 0) has none. The
+            // bar turns it into a unit vector.
+            if (!tieneDireccion(v[2], v[3])) {
                 advertir(entrada(etiqueta, k, caso) +
                          " tiene dirección (0, 0), que no define una dirección; no se aplica");
                 return;
             }
-            for (std::size_t n = 4; n < v.size(); ++n) {
-                const int i = barraDeEntrada(v[n], etiqueta);
-                if (i >= 0) barra[i].setCargaGlobal(caso, v[0], v[1], v[2] / largo, v[3] / largo);
-            }
+            aplicarABarras(v, 4, etiqueta,
+                           [&](objBarra2d& b) { b.setCargaGlobal(caso, v[0], v[1], v[2], v[3]); });
         });
     if (cantidad > 0) std::cout << "transferencia de cargas globales a barra[i] OK" << std::endl;
 }

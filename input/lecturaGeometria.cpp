@@ -163,18 +163,16 @@ void leerSeccion(claseLeerArchivo& lector, const std::string& etiqueta, bool rec
         revisarNombre(lector, nombre, etiqueta, k, "sección");
         if (!valoresSuficientes(v, 4, etiqueta, k, nombre)) continue;
         revisarPositivos(v, rectangular ? nombresRect : nombresGen, etiqueta, k, nombre);
-        for (std::size_t n = 4; n < v.size(); ++n) {
-            const int i = barraDeEntrada(v[n], etiqueta);
-            if (i < 0) continue;
+        aplicarABarras(v, 4, etiqueta, [&](objBarra2d& b) {
             if (rectangular) {
-                barra[i].setSeccionRectangular(v[0], v[1]);
+                b.setSeccionRectangular(v[0], v[1]);
             } else {
-                barra[i].setSeccionGenerica(v[0], v[1]);
+                b.setSeccionGenerica(v[0], v[1]);
             }
-            barra[i].setModuloE(v[2]);
-            barra[i].setPesoEspecifico(v[3]);
-            barra[i].setNombreDeSeccion(nombre);
-        }
+            b.setModuloE(v[2]);
+            b.setPesoEspecifico(v[3]);
+            b.setNombreDeSeccion(nombre);
+        });
     }
 }
 
@@ -194,10 +192,7 @@ void leerArticulaciones(claseLeerArchivo& lector) {
     for (int k = 1; k <= cantidad; ++k) {
         const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 0);
         if (!valoresSuficientes(v, 2, etiqueta, k)) continue;
-        for (std::size_t n = 2; n < v.size(); ++n) {
-            const int i = barraDeEntrada(v[n], etiqueta);
-            if (i >= 0) barra[i].setArticulacion(v[0], v[1]);
-        }
+        aplicarABarras(v, 2, etiqueta, [&](objBarra2d& b) { b.setArticulacion(v[0], v[1]); });
     }
     if (cantidad > 0) std::cout << "transferencia de articulaciones a barra[i] OK" << std::endl;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "claseLeerArchivo.h"
+#include "globales.h"
 
 namespace lectura {
 
@@ -45,6 +46,28 @@ int buscarBarra(double numeroUsuario);
 // when nothing is named.
 int nudoDeEntrada(double numeroUsuario, const std::string& etiqueta);
 int barraDeEntrada(double numeroUsuario, const std::string& etiqueta);
+// For each user number v[desde], v[desde + 1], ... of an entry: looks up the
+// node (or bar) it names, warning when none does, and hands it to
+// `aplicar`, which calls the setter.
+template <class Elemento, class Aplicar>
+void aplicarAListados(std::vector<Elemento>& elementos,
+                      int (*deEntrada)(double, const std::string&), const std::vector<double>& v,
+                      std::size_t desde, const std::string& etiqueta, Aplicar aplicar) {
+    for (std::size_t n = desde; n < v.size(); ++n) {
+        const int i = deEntrada(v[n], etiqueta);
+        if (i >= 0) aplicar(elementos[static_cast<std::size_t>(i)]);
+    }
+}
+template <class Aplicar>
+void aplicarANudos(const std::vector<double>& v, std::size_t desde, const std::string& etiqueta,
+                   Aplicar aplicar) {
+    aplicarAListados(nudo, nudoDeEntrada, v, desde, etiqueta, aplicar);
+}
+template <class Aplicar>
+void aplicarABarras(const std::vector<double>& v, std::size_t desde, const std::string& etiqueta,
+                    Aplicar aplicar) {
+    aplicarAListados(barra, barraDeEntrada, v, desde, etiqueta, aplicar);
+}
 // Truncation toward zero, saturated to the int range.
 int truncarEntero(double valor);
 // Warns when a name token is missing or looks like a number (name forgotten).

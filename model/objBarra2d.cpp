@@ -7,6 +7,8 @@
 #include <iostream>
 #include <utility>
 
+#include "direccionCarga.h"
+
 objBarra2d::objBarra2d()
     : cargasDistribuidasLocales(0, 4), cargasDistribuidasGlobales(0, 4), matrizCargasCombo(0, 4) {}
 
@@ -16,7 +18,7 @@ void objBarra2d::resetFlags() {
 
 void objBarra2d::setNumeroDeBarra(int n) {
     numeroDeBarra = n;
-    flagsBarra[0] = 1;
+    flagsBarra[flagNumero] = 1;
 }
 
 void objBarra2d::setNumeroBarraUsuario(int n) {
@@ -24,14 +26,14 @@ void objBarra2d::setNumeroBarraUsuario(int n) {
 }
 
 void objBarra2d::setNudoInicio(int i, double x, double y) {
-    flagsBarra[1] = 1;
+    flagsBarra[flagNudoInicio] = 1;
     nudoInicio = i;
     xi = x;
     yi = y;
 }
 
 void objBarra2d::setNudoFinal(int j, double x, double y) {
-    flagsBarra[2] = 1;
+    flagsBarra[flagNudoFinal] = 1;
     nudoFinal = j;
     xf = x;
     yf = y;
@@ -46,25 +48,25 @@ void objBarra2d::setNudoFinalUsuario(int n) {
 }
 
 void objBarra2d::setNombreDeSeccion(std::string s) {
-    flagsBarra[3] = 1;
+    flagsBarra[flagNombreSeccion] = 1;
     nombreDeSeccion = std::move(s);
 }
 
 // Rectangle b wide and h deep in the bending plane: A = b·h, I = b·h³/12.
 void objBarra2d::setSeccionRectangular(double b, double h) {
-    flagsBarra[4] = 1;
+    flagsBarra[flagSeccion] = 1;
     area = b * h;
     inercia = b * h * h * h / 12.0;
 }
 
 void objBarra2d::setSeccionGenerica(double a, double i) {
-    flagsBarra[4] = 1;
+    flagsBarra[flagSeccion] = 1;
     area = a;
     inercia = i;
 }
 
 void objBarra2d::setModuloE(double e) {
-    flagsBarra[5] = 1;
+    flagsBarra[flagModulo] = 1;
     moduloE = e;
 }
 
@@ -97,15 +99,14 @@ void objBarra2d::setCargaLocal(std::string caso, double ai, double af, double qi
 // direction (dx, dy), stored as its local components: axial = c·q and
 // transverse = (c × q)_z with c the unit bar axis.
 void objBarra2d::setCargaGlobal(std::string caso, double qi, double qf, double dx, double dy) {
-    if (flagsBarra[7] == 0) angulo = getAngulo();
-    if (flagsBarra[7] != 1) {
+    if (flagsBarra[flagAngulo] == 0) angulo = getAngulo();
+    if (flagsBarra[flagAngulo] != 1) {
         std::cout << "el ángulo no está definido para calcular cargas globales de barra"
                   << std::endl;
         return;
     }
-    double modulo = std::sqrt(dx * dx + dy * dy);
-    if (!(modulo > 0) || std::isinf(modulo)) modulo = std::hypot(dx, dy);
-    if (!(modulo > 0) || !std::isfinite(modulo)) {
+    Eigen::Vector2d d;
+    if (!direccionUnitaria(dx, dy, d)) {
         std::cout << "Advertencia: la carga global del caso " << caso << " en la barra "
                   << numeroBarraUsuario << " tiene dirección (" << dx << ", " << dy
                   << "); no se considera" << std::endl;
@@ -115,7 +116,6 @@ void objBarra2d::setCargaGlobal(std::string caso, double qi, double qf, double d
     Eigen::RowVector4d fila = Eigen::RowVector4d::Zero();
     // A bar of zero length carries no load: its resultant is intensity × 0.
     if (!esLongitudCero()) {
-        const Eigen::Vector2d d(dx / modulo, dy / modulo);
         const Eigen::Vector2d q1 = qi * d;
         const Eigen::Vector2d q2 = qf * d;
         const Eigen::Vector2d c(std::cos(angulo), std::sin(angulo));
@@ -159,12 +159,12 @@ void objBarra2d::setCombo(std::string combo, double factor, std::string caso) {
 }
 
 double objBarra2d::getLongitud() {
-    if (flagsBarra[6] == 1) return longitud;
-    if (flagsBarra[1] != 1 || flagsBarra[2] != 1) {
+    if (flagsBarra[flagLongitud] == 1) return longitud;
+    if (!nudosConocidos()) {
         std::cout << "Definir nudos del elemento" << std::endl;
         return 0;
     }
-    flagsBarra[6] = 1;
+    flagsBarra[flagLongitud] = 1;
     const double dx = xf - xi;
     const double dy = yf - yi;
     longitud = std::sqrt(dx * dx + dy * dy);
@@ -178,13 +178,13 @@ double objBarra2d::getLongitud() {
 // Angle of the local x axis from global X, in (-pi, pi]. A bar of zero length
 // has no direction; it gets 0, so its transformation stays the identity.
 double objBarra2d::getAngulo() {
-    if (flagsBarra[7] == 1) return angulo;
-    if (flagsBarra[6] == 0) longitud = getLongitud();
-    if (flagsBarra[6] != 1) {
+    if (flagsBarra[flagAngulo] == 1) return angulo;
+    if (flagsBarra[flagLongitud] == 0) longitud = getLongitud();
+    if (flagsBarra[flagLongitud] != 1) {
         std::cout << "no se puede calcular el angulo. Faltan datos" << std::endl;
         return 0;
     }
-    flagsBarra[7] = 1;
+    flagsBarra[flagAngulo] = 1;
     if (longitud == 0) {
         angulo = 0;
     } else {
@@ -194,14 +194,18 @@ double objBarra2d::getAngulo() {
     return angulo;
 }
 
+bool objBarra2d::nudosConocidos() const {
+    return flagsBarra[flagNudoInicio] == 1 && flagsBarra[flagNudoFinal] == 1;
+}
+
 bool objBarra2d::esLongitudCero() {
-    if (flagsBarra[1] != 1 || flagsBarra[2] != 1) return false;
-    if (flagsBarra[6] == 1) return longitud == 0;
+    if (!nudosConocidos()) return false;
+    if (flagsBarra[flagLongitud] == 1) return longitud == 0;
     return xf == xi && yf == yi;
 }
 
 std::string objBarra2d::getNombreDeSeccion() const {
-    if (flagsBarra[3] == 1) return nombreDeSeccion;
+    if (flagsBarra[flagNombreSeccion] == 1) return nombreDeSeccion;
     std::cout << "Definir el nombre de sección" << std::endl;
     return std::string();
 }

@@ -101,7 +101,28 @@ class objBarra2d {
     // Local end forces K_local·u_local - F_equivalent of one combination.
     Eigen::Matrix<double, 6, 1> fuerzasExtremo(int combo);
 
-    std::array<int, 20> flagsBarra{};
+    // Positions in flagsBarra; an entry is 1 once its datum is set or its
+    // cached value computed. Entries 13 to 19 are spare.
+    enum flagBarra : int {
+        flagNumero = 0,           // setNumeroDeBarra
+        flagNudoInicio = 1,       // setNudoInicio: node and coordinates
+        flagNudoFinal = 2,        // setNudoFinal: node and coordinates
+        flagNombreSeccion = 3,    // setNombreDeSeccion
+        flagSeccion = 4,          // area and inertia
+        flagModulo = 5,           // setModuloE
+        flagLongitud = 6,         // longitud cached
+        flagAngulo = 7,           // angulo cached
+        flagGdl = 8,              // gdl built
+        flagTransformacion = 9,   // matrizT built
+        flagRigidezLocal = 10,    // kLocal built
+        flagCargasLocales = 11,   // cargasEquivalentesLocales built
+        flagCargasGlobales = 12,  // cargasEquivalentesGlobales built
+        cantidadFlagsBarra = 20
+    };
+    // Both end nodes (with their coordinates) are known.
+    bool nudosConocidos() const;
+
+    std::array<int, cantidadFlagsBarra> flagsBarra{};
     int numeroDeBarra = 0;
     int numeroBarraUsuario = 0;
     int nudoInicio = 0;

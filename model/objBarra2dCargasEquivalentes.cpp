@@ -8,18 +8,10 @@
 // negatives of the clamped-end reactions).
 static Eigen::Matrix<double, 6, 1> cargasEquivalentes(double L, double ai, double af, double pi,
                                                       double pf, double qi, double qf) {
-    // Axial: a uniform part plus a triangular excess towards the larger end.
-    double nInicio, nFin;
-    if (pi > pf) {
-        nInicio = L * pf / 2 + L * (pi - pf) / 3;
-        nFin = L * pf / 2 + L * (pi - pf) / 6;
-    } else if (pf > pi) {
-        nInicio = L * pi / 2 + L * (pf - pi) / 6;
-        nFin = L * pi / 2 + L * (pf - pi) / 3;
-    } else {
-        nInicio = L * pi / 2;
-        nFin = L * pi / 2;
-    }
+    // Axial: the linear load's resultant L·(pi + pf)/2 shared by its lever
+    // arms, the same for either end fixity.
+    const double nInicio = L * (2 * pi + pf) / 6;
+    const double nFin = L * (pi + 2 * pf) / 6;
 
     // Transverse, both ends clamped (trapezoid = uniform + triangle).
     const double mi0 = L * L * (qi / 20 + qf / 30);
@@ -42,28 +34,28 @@ static Eigen::Matrix<double, 6, 1> cargasEquivalentes(double L, double ai, doubl
 // One column per combination row, rebuilt on every call. A bar of zero length
 // (or one whose length is unknown) passes no load to its nodes.
 Eigen::MatrixXd objBarra2d::getCargasEquivalentesLocales() {
-    if (flagsBarra[6] == 0 && flagsBarra[1] == 1 && flagsBarra[2] == 1) longitud = getLongitud();
+    if (flagsBarra[flagLongitud] == 0 && nudosConocidos()) longitud = getLongitud();
     const Eigen::Index nc = matrizCargasCombo.rows();
     cargasEquivalentesLocales = Eigen::MatrixXd::Zero(6, nc);
-    if (flagsBarra[6] == 1 && longitud != 0) {
+    if (flagsBarra[flagLongitud] == 1 && longitud != 0) {
         for (Eigen::Index k = 0; k < nc; ++k) {
             cargasEquivalentesLocales.col(k) = cargasEquivalentes(
                 longitud, articulacionInicio, articulacionFin, matrizCargasCombo(k, 0),
                 matrizCargasCombo(k, 1), matrizCargasCombo(k, 2), matrizCargasCombo(k, 3));
         }
     }
-    flagsBarra[11] = 1;
+    flagsBarra[flagCargasLocales] = 1;
     return cargasEquivalentesLocales;
 }
 
 // Global = Tᵀ · local; computed once and cached behind flag 12.
 Eigen::MatrixXd objBarra2d::getCargasEquivalentesGlobales() {
     const Eigen::Index nc = matrizCargasCombo.rows();
-    if (flagsBarra[12] == 0 || cargasEquivalentesGlobales.cols() != nc) {
-        if (flagsBarra[11] == 0 || cargasEquivalentesLocales.cols() != nc)
+    if (flagsBarra[flagCargasGlobales] == 0 || cargasEquivalentesGlobales.cols() != nc) {
+        if (flagsBarra[flagCargasLocales] == 0 || cargasEquivalentesLocales.cols() != nc)
             getCargasEquivalentesLocales();
         cargasEquivalentesGlobales = transformacion().transpose() * cargasEquivalentesLocales;
-        flagsBarra[12] = 1;
+        flagsBarra[flagCargasGlobales] = 1;
     }
     return cargasEquivalentesGlobales;
 }

@@ -21,7 +21,7 @@ Eigen::MatrixXd objBarra2d::getBarraDeformada(int combo, int n, double escala) {
     const Eigen::Matrix<double, 6, 1> k = columnaResultado(constantesIntegracion, combo);
     const double L = longitudConocida();
 
-    if (flagsBarra[6] == 1 && L == 0) {
+    if (flagsBarra[flagLongitud] == 1 && L == 0) {
         const double x0 = xi + ug(0) * escala;
         const double y0 = yi + ug(1) * escala;
         const double x1 = xf + ug(3) * escala;
@@ -34,8 +34,8 @@ Eigen::MatrixXd objBarra2d::getBarraDeformada(int combo, int n, double escala) {
         return r;
     }
 
-    if (flagsBarra[7] != 1 && flagsBarra[6] == 1) angulo = getAngulo();
-    const double th = flagsBarra[7] == 1 ? angulo : 0.0;
+    if (flagsBarra[flagAngulo] != 1 && flagsBarra[flagLongitud] == 1) angulo = getAngulo();
+    const double th = flagsBarra[flagAngulo] == 1 ? angulo : 0.0;
     const double c = std::cos(th);
     const double s = std::sin(th);
     const double inversaEI = 1 / (moduloE * inercia);

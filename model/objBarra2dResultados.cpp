@@ -1,17 +1,17 @@
 // Results of the bar from its end displacements: local displacements and the
 // six integration constants of the elastic line for every combination.
-#include <Eigen/LU>
 #include <algorithm>
 #include <utility>
 
+#include "lineaElastica.h"
 #include "objBarra2d.h"
 
 // T for the result stages: the cached one, or built now when the end nodes are
 // known (angle and length then need no message); zero otherwise.
 Eigen::MatrixXd objBarra2d::transformacion() {
     if (matrizT.rows() == 6 && matrizT.cols() == 6) return matrizT;
-    if (flagsBarra[1] == 1 && flagsBarra[2] == 1) {
-        if (flagsBarra[7] == 0) angulo = getAngulo();
+    if (nudosConocidos()) {
+        if (flagsBarra[flagAngulo] == 0) angulo = getAngulo();
         return getT();
     }
     return Eigen::MatrixXd::Zero(6, 6);
@@ -21,7 +21,7 @@ Eigen::MatrixXd objBarra2d::transformacion() {
 // is known; zero otherwise.
 Eigen::MatrixXd objBarra2d::rigidezLocal() {
     if (kLocal.rows() == 6 && kLocal.cols() == 6) return kLocal;
-    if (flagsBarra[1] == 1 && flagsBarra[2] == 1 && flagsBarra[4] == 1 && flagsBarra[5] == 1)
+    if (nudosConocidos() && flagsBarra[flagSeccion] == 1 && flagsBarra[flagModulo] == 1)
         return getKLocal();
     return Eigen::MatrixXd::Zero(6, 6);
 }
@@ -37,7 +37,19 @@ Eigen::Matrix<double, 6, 1> objBarra2d::columnaResultado(const Eigen::MatrixXd& 
 //   V = -A·x²/2 - B·x + C1,  M = -A·x³/6 - B·x²/2 + C1·x + C2,
 //   E·I·y = -A·x⁵/120 - B·x⁴/24 + C1·x³/6 + C2·x²/2 + C3·x + C4,
 // with C1..C4 fixed by M(0) = -M1, M(L) = M2, y(0) = u2 and y(L) = u5, where
-// M1 and M2 are the counter-clockwise end moments acting on the bar.
+// M1 and M2 are the counter-clockwise end moments acting on the bar. The
+// conditions at x = 0 give C2 and C4 at once; those at x = L are linear in C1
+// and C3 alone, each with the factor L:
+//   C1 = (M2 - M(L)|C1=0) / L,  C3 = (E·I·u5 - E·I·y(L)|C3=0) / L.
+static constantesBarra constantesDeExtremos(double L, double ei, double A, double B, double m1,
+                                            double m2, double u2, double u5) {
+    constantesBarra c;
+    c << A, B, 0, -m1, 0, ei * u2;
+    c(2) = (m2 - momentoEn(c, L)) / L;
+    c(4) = (ei * u5 - eiFlechaEn(c, L)) / L;
+    return c;
+}
+
 void objBarra2d::setDesplazamientos(Eigen::MatrixXd d) {
     // Only six rows make sense; missing rows read as zero displacement.
     if (d.rows() != 6) {
@@ -53,9 +65,10 @@ void objBarra2d::setDesplazamientos(Eigen::MatrixXd d) {
     constantesIntegracion = Eigen::MatrixXd::Zero(6, nc);
     const double L = longitud;
     // A bar of zero (or unknown) length has no elastic line: zero constants.
-    if (flagsBarra[6] != 1 || L == 0) return;
+    if (flagsBarra[flagLongitud] != 1 || L == 0) return;
 
-    if (flagsBarra[11] != 1 || cargasEquivalentesLocales.cols() != matrizCargasCombo.rows())
+    if (flagsBarra[flagCargasLocales] != 1 ||
+        cargasEquivalentesLocales.cols() != matrizCargasCombo.rows())
         getCargasEquivalentesLocales();
     const double ei = moduloE * inercia;
     for (Eigen::Index c = 0; c < nc; ++c) {
@@ -68,17 +81,7 @@ void objBarra2d::setDesplazamientos(Eigen::MatrixXd d) {
         const double A = -(qf - qi) / L;
         const double B = -qi;
 
-        Eigen::Matrix4d sistema;
-        sistema << 0, 1, 0, 0,  //
-            L, 1, 0, 0,         //
-            0, 0, 0, 1,         //
-            L * L * L / 6, L * L / 2, L, 1;
-        Eigen::Vector4d lado;
-        lado << -m1, A * L * L * L / 6 + B * L * L / 2 + m2, ei * u(1),
-            ei * u(4) + A * L * L * L * L * L / 120 + B * L * L * L * L / 24;
-        const Eigen::Vector4d cs = sistema.fullPivLu().solve(lado);
-
-        constantesIntegracion.col(c) << A, B, cs;
+        constantesIntegracion.col(c) = constantesDeExtremos(L, ei, A, B, m1, m2, u(1), u(4));
     }
 }
 

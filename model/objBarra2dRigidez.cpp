@@ -7,8 +7,8 @@
 // Freedoms of the two ends: node k owns 3k (ux), 3k + 1 (uy), 3k + 2 (rotation).
 Eigen::VectorXi objBarra2d::getGdl() {
     gdl = Eigen::VectorXi::Zero(6);
-    if (flagsBarra[1] == 1 && flagsBarra[2] == 1) {
-        flagsBarra[8] = 1;
+    if (nudosConocidos()) {
+        flagsBarra[flagGdl] = 1;
         gdl << 3 * nudoInicio, 3 * nudoInicio + 1, 3 * nudoInicio + 2, 3 * nudoFinal,
             3 * nudoFinal + 1, 3 * nudoFinal + 2;
     } else {
@@ -21,11 +21,11 @@ Eigen::VectorXi objBarra2d::getGdl() {
 // and leaving the rotation unchanged.
 Eigen::MatrixXd objBarra2d::getT() {
     matrizT = Eigen::MatrixXd::Zero(6, 6);
-    if (flagsBarra[7] != 1) {
+    if (flagsBarra[flagAngulo] != 1) {
         std::cout << "Calcular primero el ángulo de la barra" << std::endl;
         return matrizT;
     }
-    flagsBarra[9] = 1;
+    flagsBarra[flagTransformacion] = 1;
     const double c = std::cos(angulo);
     const double s = std::sin(angulo);
     for (int e = 0; e < 6; e += 3) {
@@ -44,17 +44,18 @@ Eigen::MatrixXd objBarra2d::getT() {
 //   g = 12 - 8ai - 8af + 5ai·af,  β = E·I/(L³·g),  σ = ai + af - ai·af.
 // A bar of zero length takes no part in the analysis: zero stiffness.
 Eigen::MatrixXd objBarra2d::getKLocal() {
-    if (flagsBarra[6] == 0) longitud = getLongitud();
+    if (flagsBarra[flagLongitud] == 0) longitud = getLongitud();
     kLocal = Eigen::MatrixXd::Zero(6, 6);
-    if (flagsBarra[6] == 1 && longitud == 0) {
-        flagsBarra[10] = 1;
+    if (flagsBarra[flagLongitud] == 1 && longitud == 0) {
+        flagsBarra[flagRigidezLocal] = 1;
         return kLocal;
     }
-    if (flagsBarra[4] != 1 || flagsBarra[5] != 1 || flagsBarra[6] != 1) {
+    if (flagsBarra[flagSeccion] != 1 || flagsBarra[flagModulo] != 1 ||
+        flagsBarra[flagLongitud] != 1) {
         std::cout << "No están definidas E, I o L de Elemento: " << numeroDeBarra << std::endl;
         return kLocal;
     }
-    flagsBarra[10] = 1;
+    flagsBarra[flagRigidezLocal] = 1;
 
     const double L = longitud;
     const double ai = articulacionInicio;
@@ -82,9 +83,9 @@ Eigen::MatrixXd objBarra2d::getKLocal() {
 
 // K_global = Tᵀ · K_local · T, from the cached angle, T and K_local.
 Eigen::MatrixXd objBarra2d::getKGlobal() {
-    if (flagsBarra[7] == 0) angulo = getAngulo();
-    if (flagsBarra[9] == 0) getT();
-    if (flagsBarra[10] == 0) getKLocal();
+    if (flagsBarra[flagAngulo] == 0) angulo = getAngulo();
+    if (flagsBarra[flagTransformacion] == 0) getT();
+    if (flagsBarra[flagRigidezLocal] == 0) getKLocal();
     kGlobal = matrizT.transpose() * kLocal * matrizT;
     return kGlobal;
 }

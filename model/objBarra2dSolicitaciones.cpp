@@ -11,8 +11,8 @@
 // Length for the result stages: the cached one, or computed now when both end
 // nodes are known; 0 otherwise.
 double objBarra2d::longitudConocida() {
-    if (flagsBarra[6] != 1 && flagsBarra[1] == 1 && flagsBarra[2] == 1) longitud = getLongitud();
-    return flagsBarra[6] == 1 ? longitud : 0.0;
+    if (flagsBarra[flagLongitud] != 1 && nudosConocidos()) longitud = getLongitud();
+    return flagsBarra[flagLongitud] == 1 ? longitud : 0.0;
 }
 
 // 2 x n matrix whose row 0 holds the stations x_k = (L/(n - 1))·k; fewer than

@@ -104,6 +104,9 @@ TEST(BarraCargas, Axial) {
     // 1 .. 4 = uniform 1 + rising triangle 3.
     comparar(equivalentes(L, 0, 0, 1, 4, 0, 0),
              v6(L / 2 + 3 * L / 6, 0, 0, L / 2 + 3 * L / 3, 0, 0), "trapecial");
+    // 5 .. -1 = uniform -1 + falling triangle 6: the load changes sign.
+    comparar(equivalentes(L, 1, 1, 5, -1, 0, 0),
+             v6(-L / 2 + 6 * L / 3, 0, 0, -L / 2 + 6 * L / 6, 0, 0), "cambio de signo");
 }
 
 TEST(BarraCargas, PesoPropioEnVigaHorizontal) {

@@ -200,6 +200,26 @@ TEST(BarraDatos, DireccionNulaRechazada) {
     EXPECT_FALSE(std::isnan(b.getQInicioCombo(0)));
 }
 
+// Only the direction of (dx, dy) counts: (3, 4), (3e300, 4e300) and
+// (3e-310, 4e-310) are one direction, whose squares would overflow or
+// underflow. A downward-right load q on a bar along +X: axial 0.6q,
+// transverse 0.8q (components of the unit vector (0.6, 0.8)).
+TEST(BarraDatos, DireccionGlobalDeCualquierLargo) {
+    const double q = 5;
+    for (double escala : {1.0, 1e300, 1e-310}) {
+        SCOPED_TRACE(escala);
+        objBarra2d b = barraEntre(0, 0, 4, 0);
+        capturaConsola consola;
+        b.setCargaGlobal("D", q, 2 * q, 3 * escala, -4 * escala);
+        EXPECT_EQ(consola.texto(), "");
+        b.setCombo("C1", 1, "D");
+        EXPECT_NEAR(b.getFInicioCombo(0), 0.6 * q, 1e-12);
+        EXPECT_NEAR(b.getFFinCombo(0), 1.2 * q, 1e-12);
+        EXPECT_NEAR(b.getQInicioCombo(0), -0.8 * q, 1e-12);
+        EXPECT_NEAR(b.getQFinCombo(0), -1.6 * q, 1e-12);
+    }
+}
+
 TEST(BarraDatos, GettersDeComboFueraDeRango) {
     objBarra2d b = barraEntre(0, 0, 4, 0);
     EXPECT_EQ(b.getMatrizCargasCombo().cols(), 4);

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "archivoTemporal.h"
+#include "barraConResortes.h"
 #include "objBarra2d.h"
 
 namespace {
@@ -81,6 +82,31 @@ TEST(BarraResultados, SimplementeApoyadaCargaUniforme) {
     filaIgual(s.b.getSolicitacionMomento(0, 2), {0, 0}, 1e-9);
     filaIgual(s.b.getSolicitacionCortante(0, 2), {4, -4}, 1e-9);
     filaIgual(s.b.getSolicitacionAxial(0, 3), {0, 0, 0}, 1e-9);
+}
+
+// Partially fixed ends (0.6 and 0.8), trapezoidal load and every end
+// displacement non-zero: the constants honour M(0) = -M1, M(L) = M2, y(0) = u2
+// and y(L) = u5, with the end moments and shears taken from the independent
+// spring-plus-bar model (clamped loads of the trapezoid: standard tables).
+TEST(BarraResultados, ConstantesCumplenLasCuatroCondicionesDeExtremo) {
+    const double L = 5, ai = 0.6, af = 0.8, qi = -3, qf = -7;
+    BarraResuelta s(0, 0, L, 0, ai, af);
+    s.carga("C1", 0, 0, qi, qf);
+    const double u2 = 0.01, u3 = -0.002, u5 = -0.004, u6 = 0.003;
+    s.resolver(columna(0, u2, u3, 0, u5, u6));
+
+    const Eigen::Vector4d empotrada(L * (7 * qi + 3 * qf) / 20, L * L * (qi / 20 + qf / 30),
+                                    L * (3 * qi + 7 * qf) / 20, -L * L * (qi / 30 + qf / 20));
+    const Eigen::Vector4d p = rigidezCondensada(L, EI, ai, af) * Eigen::Vector4d(u2, u3, u5, u6) -
+                              cargasCondensadas(L, EI, ai, af, empotrada);
+    const double tol = 1e-9 * std::abs(p(1));
+    filaIgual(s.b.getSolicitacionMomento(0, 2), {-p(1), p(3)}, tol);
+    filaIgual(s.b.getSolicitacionCortante(0, 2), {p(0), -p(2)}, tol);
+    const Eigen::VectorXd c = s.b.getConstantesIntegracion().col(0);
+    EXPECT_NEAR(c(5), EI * u2, 1e-15);
+    const Eigen::MatrixXd y = s.b.getBarraDeformada(0, 2, 1);
+    EXPECT_NEAR(y(1, 0), u2, 1e-15);
+    EXPECT_NEAR(y(1, 1), u5, 1e-12);
 }
 
 // Cantilever fixed at the start, tip load P downward: tip deflection
