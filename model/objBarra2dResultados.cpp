@@ -43,8 +43,9 @@ Eigen::Matrix<double, 6, 1> objBarra2d::columnaResultado(const Eigen::MatrixXd& 
 //   C1 = (M2 - M(L)|C1=0) / L,  C3 = (E·I·u5 - E·I·y(L)|C3=0) / L.
 static constantesBarra constantesDeExtremos(double L, double ei, double A, double B, double m1,
                                             double m2, double u2, double u5) {
+    // An exact zero is kept as +0 (0 - 0, 0 + 0), as a sum of terms gives it.
     constantesBarra c;
-    c << A, B, 0, -m1, 0, ei * u2;
+    c << A, B, 0, 0.0 - m1, 0, 0.0 + ei * u2;
     c(2) = (m2 - momentoEn(c, L)) / L;
     c(4) = (ei * u5 - eiFlechaEn(c, L)) / L;
     return c;
