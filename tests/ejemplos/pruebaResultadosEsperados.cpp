@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "archivoTemporal.h"
+#include "carpetaTemporal.h"
 #include "funcionLeerYResolver.h"
 #include "globales.h"
 #include "porticoIndependiente.h"
@@ -51,23 +52,10 @@ std::vector<valorEsperado> leerEsperados(const std::string& ruta) {
     return v;
 }
 
-// A scratch directory, removed at scope exit.
-struct carpeta {
-    std::string ruta;
-    carpeta() {
-        char plantilla[] = "/tmp/karvel-esperados-XXXXXX";
-        ruta = mkdtemp(plantilla);
-    }
-    ~carpeta() { std::system(("rm -rf " + ruta).c_str()); }
-};
-
 // resultados.txt of the real report tool run on a copy of the input.
 reporteLeido reporteDelPrograma(const std::string& entrada) {
-    carpeta c;
-    {
-        std::ifstream origen(entrada, std::ios::binary);
-        std::ofstream(c.ruta + "/entrada.txt", std::ios::binary) << origen.rdbuf();
-    }
+    carpetaTemporal c;
+    c.copiar(entrada, "entrada.txt");
     const std::string orden =
         "cd " + c.ruta + " && " KARVEL_BINARIOS "/karvel2d-reporte entrada.txt > /dev/null 2>&1";
     const int estado = std::system(orden.c_str());

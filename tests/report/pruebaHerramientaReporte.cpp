@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "carpetaTemporal.h"
 #include "reporteLeido.h"
 
 namespace {
@@ -26,24 +27,11 @@ bool existe(const std::string& ruta) {
     return stat(ruta.c_str(), &st) == 0;
 }
 
-// A scratch directory, removed at scope exit.
-struct directorio {
-    std::string ruta;
-    directorio() {
-        char plantilla[] = "/tmp/karvel-herramienta-XXXXXX";
-        ruta = mkdtemp(plantilla);
-    }
-    ~directorio() { std::system(("rm -rf " + ruta).c_str()); }
-    void copiar(const std::string& origen, const std::string& nombre) const {
-        std::ofstream(ruta + "/" + nombre, std::ios::binary) << leer(origen);
-    }
-};
-
 // Runs the tool in dir with the given arguments; returns its exit status and
 // leaves its standard output in dir/salida.txt.
 // TERM is that of a terminal that a clearing command would write escape
 // codes for.
-int ejecutar(const directorio& d, const std::string& argumentos) {
+int ejecutar(const carpetaTemporal& d, const std::string& argumentos) {
     const std::string orden = "cd " + d.ruta +
                               " && env TERM=xterm " KARVEL_BINARIOS "/karvel2d-reporte " +
                               argumentos + " > salida.txt 2>/dev/null";
@@ -60,7 +48,7 @@ const std::string datos = KARVEL_DATOS "/solver/";
 // Combination 1 = 1.2 PP + 1.6 CV, 2 = PP + CV + W (W = 10 along +X at node
 // 2); weights 0.09·24 = 2.16 per column length and 0.15·24 = 3.6 on the beam.
 TEST(HerramientaReporte, ModeloCompletoEscribeElReporte) {
-    directorio d;
+    carpetaTemporal d;
     d.copiar(datos + "portico.txt", "portico.txt");
     EXPECT_EQ(ejecutar(d, "portico.txt"), 0);
     const std::string salida = leer(d.ruta + "/salida.txt");
@@ -126,7 +114,7 @@ TEST(HerramientaReporte, ModeloCompletoEscribeElReporte) {
 
 // Without an argument the tool reads "ingresoDatos.txt".
 TEST(HerramientaReporte, ArchivoPorDefecto) {
-    directorio d;
+    carpetaTemporal d;
     d.copiar(datos + "portico.txt", "ingresoDatos.txt");
     EXPECT_EQ(ejecutar(d, ""), 0);
     EXPECT_TRUE(existe(d.ruta + "/resultados.txt"));
@@ -135,7 +123,7 @@ TEST(HerramientaReporte, ArchivoPorDefecto) {
 // A model without combinations, or no model at all: one line, no file,
 // status 1.
 TEST(HerramientaReporte, ModeloIncompletoNoEscribeNada) {
-    directorio d;
+    carpetaTemporal d;
     d.copiar(datos + "sinCombos.txt", "sinCombos.txt");
     EXPECT_EQ(ejecutar(d, "sinCombos.txt"), 1);
     EXPECT_NE(leer(d.ruta + "/salida.txt")
@@ -154,7 +142,7 @@ TEST(HerramientaReporte, ModeloIncompletoNoEscribeNada) {
 // A report that cannot be written is not announced as written: warning,
 // status 2.
 TEST(HerramientaReporte, ReporteQueNoSePuedeEscribir) {
-    directorio d;
+    carpetaTemporal d;
     d.copiar(datos + "portico.txt", "portico.txt");
     ASSERT_EQ(mkdir((d.ruta + "/resultados.txt").c_str(), 0755), 0);
     EXPECT_EQ(ejecutar(d, "portico.txt"), 2);
