@@ -20,8 +20,8 @@ int precision = 0;
 
 int noLibres = 0;
 int noRestringidos = 0;
-Eigen::MatrixXd kEstructura;
-Eigen::MatrixXd kLL, kLR, kRL, kRR;
+Eigen::SparseMatrix<double> kEstructura;
+Eigen::SparseMatrix<double> kLL, kLR, kRL, kRR;
 Eigen::MatrixXd pCombo;
 Eigen::MatrixXd pL, pR;
 std::vector<int> gdlLibres;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <Eigen/Dense>
+#include <Eigen/SparseCore>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -31,11 +32,13 @@ extern double escalaCarga;
 extern double escalaApoyo;
 extern int precision;
 
-// Solver state (written only by funcionSolucionU).
+// Solver state (written only by funcionSolucionU). The stiffness matrices
+// are sparse (a frame joins each node to a few neighbours); loads and
+// results are dense, one column per combination.
 extern int noLibres;
 extern int noRestringidos;
-extern Eigen::MatrixXd kEstructura;
-extern Eigen::MatrixXd kLL, kLR, kRL, kRR;
+extern Eigen::SparseMatrix<double> kEstructura;
+extern Eigen::SparseMatrix<double> kLL, kLR, kRL, kRR;
 extern Eigen::MatrixXd pCombo;
 extern Eigen::MatrixXd pL, pR;
 extern std::vector<int> gdlLibres;
