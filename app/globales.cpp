@@ -32,8 +32,6 @@ Eigen::MatrixXd reacciones;
 bool modeloResuelto = false;
 std::vector<int> combosSinEquilibrio;
 
-std::ofstream resultados;
-
 double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
 double xCam = 0, yCam = 0, zCam = 0;
 double xCentroObj = 0, yCentroObj = 0, diagonalObj = 0;

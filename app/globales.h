@@ -4,7 +4,6 @@
 
 #include <Eigen/Dense>
 #include <Eigen/SparseCore>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -52,9 +51,6 @@ extern bool modeloResuelto;
 // Combinations (indexes, ascending) the last solve warned about: they do not
 // balance (a mechanism or a singular stiffness matrix).
 extern std::vector<int> combosSinEquilibrio;
-
-// Report stream, opened on "resultados.txt" by each report.
-extern std::ofstream resultados;
 
 // Viewer state.
 extern double xMin, xMax, yMin, yMax;
