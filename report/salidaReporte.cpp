@@ -87,8 +87,9 @@ salidaReporte& salidaReporte::operator<<(const Eigen::SparseMatrix<double>& m) {
     if (filas == 0 || columnas == 0) return *this;
     char texto[largoMaximoNumero];
     int ancho = m.nonZeros() < filas * columnas ? 1 : 0;  // "0" of the entries not stored
-    for (Eigen::Index k = 0; k < m.nonZeros(); ++k)
-        ancho = std::max(ancho, formatearNumero(texto, m.valuePtr()[k]));
+    for (Eigen::Index j = 0; j < m.outerSize(); ++j)
+        for (Eigen::SparseMatrix<double>::InnerIterator it(m, j); it; ++it)
+            ancho = std::max(ancho, formatearNumero(texto, it.value()));
     const std::size_t celda = static_cast<std::size_t>(ancho) + 1;
     const std::size_t largoFila = static_cast<std::size_t>(columnas) * celda - 1;
     if (!escribe) {
