@@ -109,7 +109,9 @@ void compararConSolucionDensa(const std::string& modelo, bool condicionExigida) 
     const Eigen::MatrixXd rDensa = Eigen::MatrixXd(kEstructura) * uDensa - pCombo;
 
     const double tol = toleranciaPara(Eigen::MatrixXd(kLL));
-    if (condicionExigida) EXPECT_EQ(tol, toleranciaRelativa) << modelo;
+    if (condicionExigida) {
+        EXPECT_EQ(tol, toleranciaRelativa) << modelo;
+    }
     concuerdan(u, uDensa, tol, modelo + ": desplazamientos");
     concuerdan(reaccionesDeNudos(reacciones), reaccionesDeNudos(rDensa), tol,
                modelo + ": reacciones");
