@@ -1,6 +1,5 @@
 // The report tool karvel2d-reporte, run as a user would: exit status, console
 // line and the file it leaves in the current directory.
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,14 +10,9 @@
 #include <sstream>
 #include <string>
 
-namespace {
+#include "archivoTemporal.h"
 
-std::string leer(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+namespace {
 
 bool existe(const std::string& ruta) {
     struct stat st;
@@ -34,7 +28,7 @@ struct directorio {
     }
     ~directorio() { std::system(("rm -rf " + ruta).c_str()); }
     void copiar(const std::string& origen, const std::string& nombre) const {
-        std::ofstream(ruta + "/" + nombre, std::ios::binary) << leer(origen);
+        std::ofstream(ruta + "/" + nombre, std::ios::binary) << leerArchivo(origen);
     }
 };
 
@@ -53,16 +47,6 @@ int ejecutar(const directorio& d, const std::string& argumentos, const std::stri
 
 const std::string datos = KARVEL_DATOS "/solver/";
 
-// Names in a folder, "." and ".." left out.
-int entradas(const std::string& carpeta) {
-    int n = 0;
-    if (DIR* dir = opendir(carpeta.c_str())) {
-        while (dirent* e = readdir(dir)) n += e->d_name[0] != '.';
-        closedir(dir);
-    }
-    return n;
-}
-
 // The benchmark's rectangular frame of S storeys and B bays in d/nombre.
 void generarPortico(const directorio& d, int pisos, int vanos, const std::string& nombre) {
     const std::string orden = KARVEL_BINARIOS "/bench/generarPortico " + std::to_string(pisos) +
@@ -78,13 +62,13 @@ TEST(HerramientaReporte, ModeloCompletoEscribeElReporte) {
     directorio d;
     d.copiar(datos + "portico.txt", "portico.txt");
     EXPECT_EQ(ejecutar(d, "portico.txt"), 0);
-    const std::string salida = leer(d.ruta + "/salida.txt");
+    const std::string salida = leerArchivo(d.ruta + "/salida.txt");
     // A batch tool leaves the terminal alone: the log starts with the first
     // progress line, no escape codes before it.
     EXPECT_EQ(salida.rfind("lectura de nudos OK Num Nudos = 4\n", 0), 0u);
     EXPECT_EQ(salida.find('\x1b'), std::string::npos);
     EXPECT_NE(salida.find("\nResultados escritos en resultados.txt\n"), std::string::npos);
-    const std::string r = leer(d.ruta + "/resultados.txt");
+    const std::string r = leerArchivo(d.ruta + "/resultados.txt");
     EXPECT_EQ(r.rfind("#Nudo CoordX coordY\n1 0 0\n2 0 3\n3 4 3\n4 4 0\n\n\n", 0), 0u);
     EXPECT_NE(r.find("SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n#_barra: 1\ncombo: 1\n"),
               std::string::npos);
@@ -105,14 +89,14 @@ TEST(HerramientaReporte, ModeloIncompletoNoEscribeNada) {
     directorio d;
     d.copiar(datos + "sinCombos.txt", "sinCombos.txt");
     EXPECT_EQ(ejecutar(d, "sinCombos.txt"), 1);
-    EXPECT_NE(leer(d.ruta + "/salida.txt")
+    EXPECT_NE(leerArchivo(d.ruta + "/salida.txt")
                   .find("\nEl modelo no tiene combinaciones de carga; no se resuelve ni se "
                         "escribe resultados.txt\n"),
               std::string::npos);
     EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
 
     EXPECT_EQ(ejecutar(d, "noExiste.txt"), 1);
-    EXPECT_NE(leer(d.ruta + "/salida.txt")
+    EXPECT_NE(leerArchivo(d.ruta + "/salida.txt")
                   .find("El modelo no tiene nudos, barras ni combinaciones de carga"),
               std::string::npos);
     EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
@@ -125,7 +109,7 @@ TEST(HerramientaReporte, ReporteQueNoSePuedeEscribir) {
     d.copiar(datos + "portico.txt", "portico.txt");
     ASSERT_EQ(mkdir((d.ruta + "/resultados.txt").c_str(), 0755), 0);
     EXPECT_EQ(ejecutar(d, "portico.txt"), 2);
-    const std::string salida = leer(d.ruta + "/salida.txt");
+    const std::string salida = leerArchivo(d.ruta + "/salida.txt");
     EXPECT_NE(salida.find("Advertencia: no se pudo abrir resultados.txt para escribir; no se "
                           "escribe el reporte\n"),
               std::string::npos);
@@ -143,14 +127,14 @@ TEST(HerramientaReporte, EscrituraInterrumpidaConservaElAnterior) {
     // The signal of an exceeded size limit is ignored, so that the write
     // fails with an error instead of ending the process.
     EXPECT_EQ(ejecutar(d, "portico.txt", "trap '' XFSZ; ulimit -f 64;"), 2);
-    const std::string salida = leer(d.ruta + "/salida.txt");
+    const std::string salida = leerArchivo(d.ruta + "/salida.txt");
     EXPECT_NE(salida.find("\nAdvertencia: no se pudo escribir completo resultados.txt; queda el "
                           "reporte anterior\n"),
               std::string::npos)
         << salida;
     EXPECT_EQ(salida.find("Resultados escritos"), std::string::npos);
-    EXPECT_EQ(leer(d.ruta + "/resultados.txt"), anterior);
-    EXPECT_EQ(entradas(d.ruta), 3);  // portico.txt, resultados.txt, salida.txt
+    EXPECT_EQ(leerArchivo(d.ruta + "/resultados.txt"), anterior);
+    EXPECT_EQ(entradasDe(d.ruta), 3);  // portico.txt, resultados.txt, salida.txt
 }
 
 // A model too large for the memory the process may use (here a limit of
@@ -165,7 +149,7 @@ TEST(HerramientaReporte, SinMemoriaNoSeResuelveNiSeDetiene) {
     directorio d;
     generarPortico(d, 150, 150, "portico.txt");
     EXPECT_EQ(ejecutar(d, "portico.txt", "ulimit -v 150000;"), 1);
-    const std::string salida = leer(d.ruta + "/salida.txt");
+    const std::string salida = leerArchivo(d.ruta + "/salida.txt");
     EXPECT_NE(salida.find("\nAdvertencia: memoria insuficiente para resolver el modelo (68403 "
                           "grados de libertad); no se resuelve\n"),
               std::string::npos)

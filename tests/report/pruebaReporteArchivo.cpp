@@ -2,7 +2,6 @@
 // complete, so a read-only folder, a full disk or a folder with less room
 // than the report needs keeps the previous file whole, with one warning.
 // Small file systems are tmpfs mounts (root only; skipped otherwise).
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -24,23 +23,6 @@ namespace {
 const std::string reporteAnterior = "reporte anterior, completo\n";
 const std::string avisoNoSeAbre =
     "Advertencia: no se pudo abrir resultados.txt para escribir; no se escribe el reporte\n";
-
-std::string leer(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-// Names in a folder, "." and ".." left out.
-int entradas(const std::string& carpeta) {
-    int n = 0;
-    if (DIR* d = opendir(carpeta.c_str())) {
-        while (dirent* e = readdir(d)) n += e->d_name[0] != '.';
-        closedir(d);
-    }
-    return n;
-}
 
 // A tmpfs with the given mount options on a fresh folder, unmounted and
 // removed at scope exit; montado is false when this process may not mount.
@@ -105,8 +87,8 @@ TEST(ReporteArchivo, CarpetaDeSoloLecturaConservaElAnterior) {
     ASSERT_TRUE(t.soloLectura());
     EXPECT_EQ(reporteEn(t.ruta), avisoNoSeAbre);
     EXPECT_FALSE(reporteEscrito());
-    EXPECT_EQ(leer(t.ruta + "/resultados.txt"), reporteAnterior);
-    EXPECT_EQ(entradas(t.ruta), 1);
+    EXPECT_EQ(leerArchivo(t.ruta + "/resultados.txt"), reporteAnterior);
+    EXPECT_EQ(entradasDe(t.ruta), 1);
 }
 
 // A full disk: the report does not fit; one warning with both sizes, the
@@ -128,14 +110,16 @@ TEST(ReporteArchivo, DiscoLlenoConservaElAnterior) {
               std::string::npos)
         << consola;
     EXPECT_FALSE(reporteEscrito());
-    EXPECT_EQ(leer(t.ruta + "/resultados.txt"), reporteAnterior);
-    EXPECT_EQ(entradas(t.ruta), 2);
+    EXPECT_EQ(leerArchivo(t.ruta + "/resultados.txt"), reporteAnterior);
+    EXPECT_EQ(entradasDe(t.ruta), 2);
 
     std::remove((t.ruta + "/relleno").c_str());
     EXPECT_EQ(reporteEn(t.ruta), "");
     EXPECT_TRUE(reporteEscrito());
-    EXPECT_EQ(leer(t.ruta + "/resultados.txt").rfind("#Nudo CoordX coordY\n1 0 0\n2 3 0\n", 0), 0u);
-    EXPECT_EQ(entradas(t.ruta), 1);
+    EXPECT_EQ(
+        leerArchivo(t.ruta + "/resultados.txt").rfind("#Nudo CoordX coordY\n1 0 0\n2 3 0\n", 0),
+        0u);
+    EXPECT_EQ(entradasDe(t.ruta), 1);
 }
 
 // The 150 x 150 frame (68,403 freedoms, 67,950 free) solves with no warning and balances
@@ -166,8 +150,8 @@ TEST(ReporteArchivo, PorticoDe150x150SeResuelveYSuReporteNoCabe) {
     EXPECT_NE(consola.find(" MB y en la carpeta quedan 16.0 MB libres; no se escribe el reporte\n"),
               std::string::npos)
         << consola;
-    EXPECT_EQ(leer(t.ruta + "/resultados.txt"), reporteAnterior);
-    EXPECT_EQ(entradas(t.ruta), 1);
+    EXPECT_EQ(leerArchivo(t.ruta + "/resultados.txt"), reporteAnterior);
+    EXPECT_EQ(entradasDe(t.ruta), 1);
 }
 
 // A model that is not solved (the solver ran out of memory) writes no
@@ -180,6 +164,6 @@ TEST(ReporteArchivo, ModeloSinResolverNoSeEscribe) {
     EXPECT_EQ(reporteEn(plantilla),
               "Advertencia: el modelo no está resuelto; no se escribe el reporte\n");
     EXPECT_FALSE(reporteEscrito());
-    EXPECT_EQ(entradas(plantilla), 0);
+    EXPECT_EQ(entradasDe(plantilla), 0);
     rmdir(plantilla);
 }
