@@ -31,9 +31,13 @@ medir() {
 
 # Median of each column of the lines on standard input.
 medianas() {
-  awk '{ for (i = 1; i <= NF; ++i) v[i, NR] = $i; n = NF }
-       END { for (i = 1; i <= n; ++i) { for (j = 1; j <= NR; ++j) c[j] = v[i, j]
-               asort(c); printf "%s%s", (i > 1 ? " " : ""), c[int((NR + 1) / 2)] } print "" }'
+  local lineas columnas i salida=()
+  lineas="$(cat)"
+  columnas=$(head -n 1 <<<"$lineas" | wc -w)
+  for i in $(seq "$columnas"); do
+    salida+=("$(cut -d' ' -f"$i" <<<"$lineas" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')")
+  done
+  echo "${salida[*]}"
 }
 
 encabezado='| pórtico | GDL libres | lectura [s] | solución [s] | lectura + solución [s] | reporte [s] | reporte [MB/s] | resultados.txt [MB] | memoria pico sin reporte [MB] |'

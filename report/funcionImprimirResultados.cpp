@@ -62,7 +62,7 @@ bool escribirArchivo() {
     }
     bool completo = false;
     try {
-        salidaReporte s(fd);
+        salidaReporte s(fd, tamano);
         escribirReporte(s);
         completo = s.vaciar() && s.bytes() == tamano;
     } catch (...) {

@@ -15,17 +15,23 @@ constexpr std::size_t tamanoBufferConteo = 1u << 16;
 
 }  // namespace
 
-salidaReporte::salidaReporte() : buffer(tamanoBufferConteo) {}
+salidaReporte::salidaReporte()
+    : buffer(new char[tamanoBufferConteo]), capacidad(tamanoBufferConteo) {}
 
-salidaReporte::salidaReporte(int descriptor)
-    : fd(descriptor), escribe(true), buffer(tamanoBuffer) {}
+salidaReporte::salidaReporte(int descriptor, std::uint64_t tamano)
+    : fd(descriptor),
+      escribe(true),
+      capacidad(static_cast<std::size_t>(
+          std::clamp<std::uint64_t>(tamano, tamanoBufferConteo, tamanoBuffer))) {
+    buffer.reset(new char[capacidad]);
+}
 
 salidaReporte::~salidaReporte() = default;
 
 bool salidaReporte::vaciar() {
     std::size_t hecho = 0;
     while (escribe && !error && hecho < usados) {
-        const ssize_t n = ::write(fd, buffer.data() + hecho, usados - hecho);
+        const ssize_t n = ::write(fd, buffer.get() + hecho, usados - hecho);
         if (n > 0) {
             hecho += static_cast<std::size_t>(n);
         } else if (n < 0 && errno == EINTR) {
@@ -40,11 +46,14 @@ bool salidaReporte::vaciar() {
 }
 
 char* salidaReporte::reservar(std::size_t n) {
-    if (buffer.size() - usados < n) {
+    if (capacidad - usados < n) {
         vaciar();
-        if (buffer.size() < n) buffer.resize(n);
+        if (capacidad < n) {
+            buffer.reset(new char[n]);
+            capacidad = n;
+        }
     }
-    return buffer.data() + usados;
+    return buffer.get() + usados;
 }
 
 // Two passes over the entries: their texts and the widest, then the rows.

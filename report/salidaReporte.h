@@ -11,6 +11,7 @@
 #include <Eigen/SparseCore>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "formatoNumeros.h"
@@ -19,8 +20,9 @@ class salidaReporte {
   public:
     // Counts only.
     salidaReporte();
-    // Writes to the open descriptor fd (not closed here).
-    explicit salidaReporte(int fd);
+    // Writes to the open descriptor fd (not closed here) a text of about
+    // tamano bytes (the buffer is no larger than it needs).
+    salidaReporte(int fd, std::uint64_t tamano);
     ~salidaReporte();
     salidaReporte(const salidaReporte&) = delete;
     salidaReporte& operator=(const salidaReporte&) = delete;
@@ -69,7 +71,9 @@ class salidaReporte {
     int fd = -1;
     bool escribe = false;
     bool error = false;
-    std::vector<char> buffer;
+    // Not initialised: only what is written is ever touched.
+    std::unique_ptr<char[]> buffer;
+    std::size_t capacidad = 0;
     std::size_t usados = 0;   // chars of buffer in use
     std::uint64_t total = 0;  // chars already emptied out of the buffer
 };

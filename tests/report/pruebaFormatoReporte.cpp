@@ -37,7 +37,7 @@ std::string textoDe(F escribir) {
     std::FILE* f = std::tmpfile();
     EXPECT_NE(f, nullptr);
     {
-        salidaReporte s(fileno(f));
+        salidaReporte s(fileno(f), 0);
         escribir(s);
         EXPECT_TRUE(s.vaciar());
     }
