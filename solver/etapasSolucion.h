@@ -27,9 +27,11 @@ bool factorizarRigidez(const Eigen::SparseMatrix<double>& k, factorizacionRigide
 std::vector<int> resolverLibres(int nCombos);
 
 // Rank-revealing solve of kLL·uLibres = pL for a singular or indefinite kLL:
-// dense LU with complete pivoting up to limiteLuDensa free freedoms, sparse
-// QR with column pivoting above. The unknowns of the dependent columns come
-// out 0 and are returned (structure freedom numbers).
+// dense LU with complete pivoting up to limiteLuDensa free freedoms; above,
+// the freedoms nothing stiffens set aside and the rest factorised sparse
+// again, or, when that is still singular, sparse QR with COLAMD ordering.
+// The unknowns of the dependent columns come out 0 and are returned
+// (structure freedom numbers).
 std::vector<int> resolverSingular();
 constexpr int limiteLuDensa = 2000;
 
