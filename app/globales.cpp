@@ -20,8 +20,8 @@ int precision = 0;
 
 int noLibres = 0;
 int noRestringidos = 0;
-Eigen::MatrixXd kEstructura;
-Eigen::MatrixXd kLL, kLR, kRL, kRR;
+Eigen::SparseMatrix<double> kEstructura;
+Eigen::SparseMatrix<double> kLL, kLR, kRL, kRR;
 Eigen::MatrixXd pCombo;
 Eigen::MatrixXd pL, pR;
 std::vector<int> gdlLibres;
@@ -31,8 +31,6 @@ Eigen::MatrixXd u;
 Eigen::MatrixXd reacciones;
 bool modeloResuelto = false;
 std::vector<int> combosSinEquilibrio;
-
-std::ofstream resultados;
 
 double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
 double xCam = 0, yCam = 0, zCam = 0;

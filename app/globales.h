@@ -3,7 +3,7 @@
 #pragma once
 
 #include <Eigen/Dense>
-#include <fstream>
+#include <Eigen/SparseCore>
 #include <string>
 #include <vector>
 
@@ -31,11 +31,13 @@ extern double escalaCarga;
 extern double escalaApoyo;
 extern int precision;
 
-// Solver state (written only by funcionSolucionU).
+// Solver state (written only by funcionSolucionU). The stiffness matrices
+// are sparse (a frame joins each node to a few neighbours); loads and
+// results are dense, one column per combination.
 extern int noLibres;
 extern int noRestringidos;
-extern Eigen::MatrixXd kEstructura;
-extern Eigen::MatrixXd kLL, kLR, kRL, kRR;
+extern Eigen::SparseMatrix<double> kEstructura;
+extern Eigen::SparseMatrix<double> kLL, kLR, kRL, kRR;
 extern Eigen::MatrixXd pCombo;
 extern Eigen::MatrixXd pL, pR;
 extern std::vector<int> gdlLibres;
@@ -49,9 +51,6 @@ extern bool modeloResuelto;
 // Combinations (indexes, ascending) the last solve warned about: they do not
 // balance (a mechanism or a singular stiffness matrix).
 extern std::vector<int> combosSinEquilibrio;
-
-// Report stream, opened on "resultados.txt" by each report.
-extern std::ofstream resultados;
 
 // Viewer state.
 extern double xMin, xMax, yMin, yMax;

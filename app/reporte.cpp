@@ -2,8 +2,9 @@
 // combination and writes "resultados.txt" without opening a window. A batch
 // tool: it leaves the terminal as it is (no clearing), so its output reads
 // the same in a log or a pipe. Exit status: 0 report written, 1 model without
-// nodes, bars or combinations (no file written), 2 report file could not be
-// written.
+// nodes, bars or combinations, or too large to solve in the memory there is
+// (no file written), 2 report file could not be written (the previous one,
+// if any, is kept).
 #include <cstdio>
 #include <iostream>
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
         std::cout << mensajeModeloIncompleto(faltan) << std::endl;
         return 1;
     }
+    // The solver has said why (memory); nothing to report.
+    if (!modeloResuelto) return 1;
     funcionImprimirResultados();
     if (!reporteEscrito()) return 2;
     std::cout << "Resultados escritos en resultados.txt" << std::endl;

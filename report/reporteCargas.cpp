@@ -2,7 +2,7 @@
 #include "globales.h"
 #include "seccionesReporte.h"
 
-void escribirCargas(std::ostream& s) {
+void escribirCargas(salidaReporte& s) {
     // Combination rows of the distributed loads, one column per line.
     s << "\n\n"
       << "CARGAS DISTRIBUIDAS LOCALES PARA CADA BARRA:\n";

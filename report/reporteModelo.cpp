@@ -2,7 +2,7 @@
 #include "globales.h"
 #include "seccionesReporte.h"
 
-void escribirNudosYApoyos(std::ostream& s) {
+void escribirNudosYApoyos(salidaReporte& s) {
     s << "#Nudo CoordX coordY\n";
     for (const auto& n : nudo)
         s << n.getNoNudoUsuario() << " " << n.getX() << " " << n.getY() << "\n";
@@ -17,7 +17,7 @@ void escribirNudosYApoyos(std::ostream& s) {
 }
 
 // Freedom numbers are written 1-based.
-void escribirRigideces(std::ostream& s) {
+void escribirRigideces(salidaReporte& s) {
     s << "\n\n"
       << "Matrices de Rigidez de Barras\n";
     for (auto& b : barra) {
@@ -30,7 +30,8 @@ void escribirRigideces(std::ostream& s) {
         s << "Inercia: " << b.getInercia() << "\n";
         s << "modE: " << b.getModE() << "\n";
         const Eigen::VectorXi g = b.getGdl();
-        s << "grados_de_libertad: " << (g.array() + 1).matrix().transpose() << "\n";
+        s << "grados_de_libertad: " << Eigen::MatrixXi((g.array() + 1).matrix().transpose())
+          << "\n";
         s << "Matriz_de_Rigidez:\n" << b.getKGlobal() << "\n\n";
     }
 

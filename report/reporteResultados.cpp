@@ -4,7 +4,7 @@
 #include "globales.h"
 #include "seccionesReporte.h"
 
-void escribirDesplazamientos(std::ostream& s) {
+void escribirDesplazamientos(salidaReporte& s) {
     s << "\n\n"
       << "VECTOR DE DESPLAZAMIENTOS"
       << "\n"
@@ -39,7 +39,7 @@ void escribirDesplazamientos(std::ostream& s) {
 // End values come from the bar's sampling functions with two stations:
 // column 0 at the start node, column 1 at the end node. Combinations the bar
 // holds no results for are not written.
-void escribirSolicitaciones(std::ostream& s) {
+void escribirSolicitaciones(salidaReporte& s) {
     s << "\n\n"
       << "SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n";
     for (auto& b : barra) {

@@ -1,15 +1,15 @@
 // The sections of "resultados.txt", in the order the report writes them.
 #pragma once
 
-#include <ostream>
+#include "salidaReporte.h"
 
 // Node coordinates (user numbers) and support flags (internal indexes).
-void escribirNudosYApoyos(std::ostream& s);
+void escribirNudosYApoyos(salidaReporte& s);
 // Each bar's data, freedoms and global stiffness; the structure stiffness.
-void escribirRigideces(std::ostream& s);
+void escribirRigideces(salidaReporte& s);
 // Distributed loads per combination, equivalent loads, structure loads.
-void escribirCargas(std::ostream& s);
+void escribirCargas(salidaReporte& s);
 // Structure displacements, bar end displacements, integration constants.
-void escribirDesplazamientos(std::ostream& s);
+void escribirDesplazamientos(salidaReporte& s);
 // Axial force, shear and moment at both ends of every bar per combination.
-void escribirSolicitaciones(std::ostream& s);
+void escribirSolicitaciones(salidaReporte& s);

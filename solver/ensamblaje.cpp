@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <vector>
 
 #include "etapasSolucion.h"
 #include "globales.h"
@@ -13,8 +14,12 @@ void ensamblarYParticionar(int nNudos, int nCombos) {
     gdlLibres.clear();
     gdlRestringidos.clear();
 
-    // Stiffness of the bars.
-    kEstructura = Eigen::MatrixXd::Zero(n, n);
+    // Stiffness of the bars and of the springs as (row, column, value)
+    // triplets; the entries that meet at one place are summed in list order,
+    // as the additions into a zeroed matrix were. Adding +0.0 turns a −0
+    // into +0, as the sum that started from +0 did.
+    std::vector<Eigen::Triplet<double>> triplets;
+    triplets.reserve(36 * barra.size() + 3 * static_cast<size_t>(nNudos));
     for (auto& b : barra) {
         const Eigen::VectorXi g = b.getGdl();
         const Eigen::MatrixXd k = b.getKGlobal();
@@ -23,7 +28,7 @@ void ensamblarYParticionar(int nNudos, int nCombos) {
         for (int a = 0; a < m; ++a) {
             if (!gdlEnRango(g(a), nNudos)) continue;
             for (int c = 0; c < m; ++c) {
-                if (gdlEnRango(g(c), nNudos)) kEstructura(g(a), g(c)) += k(a, c);
+                if (gdlEnRango(g(c), nNudos)) triplets.emplace_back(g(a), g(c), k(a, c) + 0.0);
             }
         }
     }
@@ -54,15 +59,18 @@ void ensamblarYParticionar(int nNudos, int nCombos) {
     }
 
     // Elastic supports: a stiffness on the diagonal of the node's own freedom,
-    // whether that freedom is free or restrained.
+    // whether that freedom is free or restrained; a zero spring adds nothing.
     for (int m = 0; m < nNudos; ++m) {
         const Eigen::Vector3i g = nudo[m].getGdl();
         const double k[3] = {nudo[m].getResorteX(), nudo[m].getResorteY(),
                              nudo[m].getResorteGiro()};
         for (int a = 0; a < 3; ++a) {
-            if (gdlEnRango(g(a), nNudos)) kEstructura(g(a), g(a)) += k[a];
+            if (gdlEnRango(g(a), nNudos) && k[a] != 0) triplets.emplace_back(g(a), g(a), k[a]);
         }
     }
+    kEstructura.resize(n, n);
+    kEstructura.setFromTriplets(triplets.begin(), triplets.end());
+    std::vector<Eigen::Triplet<double>>().swap(triplets);
 
     // Free (flag 0) and restrained (flag 1) freedoms, ascending; any other
     // flag leaves the freedom in neither list, with zero displacement.
@@ -78,26 +86,39 @@ void ensamblarYParticionar(int nNudos, int nCombos) {
     noLibres = static_cast<int>(gdlLibres.size());
     noRestringidos = static_cast<int>(gdlRestringidos.size());
 
-    // Partition of the stiffness and load matrices.
+    // Partition of the stiffness and load matrices: every stored entry of
+    // kEstructura goes to the block of its row's and its column's kind.
     const int nl = noLibres;
     const int nr = noRestringidos;
-    kLL.resize(nl, nl);
-    kLR.resize(nl, nr);
-    kRL.resize(nr, nl);
-    kRR.resize(nr, nr);
+    std::vector<int> posicion(n, -1);  // index in gdlLibres or gdlRestringidos
+    std::vector<int> libre(n, 0);      // 1 free, 0 restrained
+    for (int i = 0; i < nl; ++i) {
+        posicion[gdlLibres[i]] = i;
+        libre[gdlLibres[i]] = 1;
+    }
+    for (int i = 0; i < nr; ++i) posicion[gdlRestringidos[i]] = i;
+    std::vector<Eigen::Triplet<double>> bloque[2][2];  // [row free][column free]
+    for (int j = 0; j < kEstructura.outerSize(); ++j) {
+        if (posicion[j] < 0) continue;
+        for (Eigen::SparseMatrix<double>::InnerIterator it(kEstructura, j); it; ++it) {
+            const int i = static_cast<int>(it.row());
+            if (posicion[i] < 0) continue;
+            bloque[libre[i]][libre[j]].emplace_back(posicion[i], posicion[j], it.value());
+        }
+    }
+    auto formar = [](Eigen::SparseMatrix<double>& k, int filas, int columnas,
+                     std::vector<Eigen::Triplet<double>>& t) {
+        k.resize(filas, columnas);
+        k.setFromTriplets(t.begin(), t.end());
+        std::vector<Eigen::Triplet<double>>().swap(t);
+    };
+    formar(kLL, nl, nl, bloque[1][1]);
+    formar(kLR, nl, nr, bloque[1][0]);
+    formar(kRL, nr, nl, bloque[0][1]);
+    formar(kRR, nr, nr, bloque[0][0]);
+
     pL.resize(nl, nCombos);
     pR.resize(nr, nCombos);
-    for (int i = 0; i < nl; ++i)
-        for (int j = 0; j < nl; ++j) kLL(i, j) = kEstructura(gdlLibres[i], gdlLibres[j]);
-    for (int i = 0; i < nl; ++i)
-        for (int j = 0; j < nr; ++j) kLR(i, j) = kEstructura(gdlLibres[i], gdlRestringidos[j]);
-    for (int i = 0; i < nr; ++i)
-        for (int j = 0; j < nl; ++j) kRL(i, j) = kEstructura(gdlRestringidos[i], gdlLibres[j]);
-    for (int i = 0; i < nr; ++i)
-        for (int j = 0; j < nr; ++j)
-            kRR(i, j) = kEstructura(gdlRestringidos[i], gdlRestringidos[j]);
-    for (int i = 0; i < nl; ++i)
-        for (int c = 0; c < nCombos; ++c) pL(i, c) = pCombo(gdlLibres[i], c);
-    for (int i = 0; i < nr; ++i)
-        for (int c = 0; c < nCombos; ++c) pR(i, c) = pCombo(gdlRestringidos[i], c);
+    for (int i = 0; i < nl; ++i) pL.row(i) = pCombo.row(gdlLibres[i]);
+    for (int i = 0; i < nr; ++i) pR.row(i) = pCombo.row(gdlRestringidos[i]);
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <string>
 
@@ -6,11 +8,16 @@
 
 namespace {
 
-// Residual below this fraction of the force scale counts as rounding. The LU
-// with complete pivoting leaves residuals of order n·eps of that scale; a
-// load that the structure cannot carry leaves a residual of the order of the
-// load itself.
+// Residual below this fraction of the force scale counts as rounding. A
+// sound solve leaves residuals of order n·eps of that scale; a load that
+// the structure cannot carry leaves a residual of the order of the load
+// itself.
 constexpr double toleranciaEquilibrio = 1e-8;
+
+// Freedoms without stiffness named one per line, at most this many.
+constexpr int maximoGdlNombrados = 10;
+
+const char* const direcciones[3] = {"X", "Y", "giro"};
 
 // Name of combination c as the input gave it (kept by every node and bar);
 // its 1-based number when no element holds it.
@@ -21,31 +28,75 @@ std::string nombreDeCombo(int c) {
     return std::to_string(c + 1);
 }
 
+// "el nudo 7" (its user number) and "en la dirección X" of freedom g.
+std::string nudoDe(int g) {
+    return "el nudo " + std::to_string(nudo[g / 3].getNoNudoUsuario());
+}
+std::string direccionDe(int g) {
+    return std::string("en la dirección ") + direcciones[g % 3];
+}
+
+// Equilibrium at the free freedoms, r = kLL·u − pL, and its force scale per
+// freedom, |kLL|·|u| + |pL|: the size of the stiffness forces and loads that
+// meet at a freedom. Unlike ‖kLL‖·‖u‖, this scale does not grow with the
+// conditioning of kLL, so very stiff members next to very soft ones or
+// springs give no false alarm, while a load left unbalanced by a mechanism
+// is not hidden.
+struct residuoLibres {
+    Eigen::MatrixXd r;
+    Eigen::MatrixXd escala;
+    residuoLibres() : r(kLL * uLibres - pL), escala(kLL.cwiseAbs() * uLibres.cwiseAbs()) {
+        escala += pL.cwiseAbs();
+    }
+    bool equilibra(int c) const {
+        if (!uLibres.col(c).allFinite() || !r.col(c).allFinite()) return false;
+        return r.col(c).cwiseAbs().maxCoeff() <= toleranciaEquilibrio * escala.col(c).maxCoeff();
+    }
+    // Free index of the largest residual of combination c (a non-finite
+    // one first).
+    int mayor(int c) const {
+        for (int i = 0; i < r.rows(); ++i)
+            if (!std::isfinite(r(i, c))) return i;
+        int i = 0;
+        r.col(c).cwiseAbs().maxCoeff(&i);
+        return i;
+    }
+};
+
 }  // namespace
 
-// Equilibrium at the free freedoms, r = kLL·u − pL, per combination. It is
-// compared with the force scale of that combination, the largest entry of
-// |kLL|·|u| + |pL|: the size of the stiffness forces and loads that meet at
-// a freedom. Unlike ‖kLL‖·‖u‖, this scale does not grow with the conditioning
-// of kLL, so very stiff members next to very soft ones or springs give no
-// false alarm, while a load left unbalanced by a mechanism is not hidden.
-void verificarEquilibrio(int nCombos) {
+std::vector<int> combosDesequilibrados(int nCombos) {
+    std::vector<int> combos;
+    if (noLibres == 0) return combos;
+    const residuoLibres residuo;
+    for (int c = 0; c < nCombos; ++c)
+        if (!residuo.equilibra(c)) combos.push_back(c);
+    return combos;
+}
+
+void verificarEquilibrio(int nCombos, const std::vector<int>& sinRigidez) {
+    const int cuantos = static_cast<int>(sinRigidez.size());
+    const int nombrados = std::min(maximoGdlNombrados, cuantos);
+    for (int k = 0; k < nombrados; ++k) {
+        std::cout << "Advertencia: " << nudoDe(sinRigidez[k]) << " no tiene rigidez "
+                  << direccionDe(sinRigidez[k]) << " (mecanismo)" << std::endl;
+    }
+    if (cuantos > nombrados) std::cout << "... y " << cuantos - nombrados << " más" << std::endl;
+
     combosSinEquilibrio.clear();
     if (noLibres == 0) return;
-    const Eigen::MatrixXd residuo = kLL * uLibres - pL;
-    // |kLL|·|u| column by column, so that no second L x L matrix is made.
-    Eigen::MatrixXd escala = pL.cwiseAbs();
-    const Eigen::MatrixXd uAbs = uLibres.cwiseAbs();
-    for (int j = 0; j < noLibres; ++j) escala.noalias() += kLL.col(j).cwiseAbs() * uAbs.row(j);
+    const residuoLibres residuo;
     for (int c = 0; c < nCombos; ++c) {
-        const bool finito = uLibres.col(c).allFinite() && residuo.col(c).allFinite();
-        const double r = finito ? residuo.col(c).cwiseAbs().maxCoeff() : 0;
-        const double s = finito ? escala.col(c).maxCoeff() : 0;
-        if (!finito || r > toleranciaEquilibrio * s) {
-            combosSinEquilibrio.push_back(c);
-            std::cout << "Advertencia: la estructura es inestable o la matriz de rigidez es "
-                         "singular; el combo "
-                      << nombreDeCombo(c) << " no cumple el equilibrio" << std::endl;
+        if (residuo.equilibra(c)) continue;
+        combosSinEquilibrio.push_back(c);
+        std::cout << "Advertencia: la estructura es inestable o la matriz de rigidez es "
+                     "singular; el combo "
+                  << nombreDeCombo(c) << " no cumple el equilibrio" << std::endl;
+        if (sinRigidez.empty()) {
+            const int g = gdlLibres[residuo.mayor(c)];
+            std::cout << "Advertencia: en el combo " << nombreDeCombo(c)
+                      << " el mayor residuo de equilibrio está en " << nudoDe(g) << " "
+                      << direccionDe(g) << std::endl;
         }
     }
 }

@@ -3,18 +3,50 @@
 #pragma once
 
 #include <Eigen/Dense>
+#include <Eigen/SparseCholesky>
+#include <Eigen/SparseCore>
+#include <vector>
 
 // Freedom numbering, assembly of kEstructura and pCombo (bars, nodal loads,
 // springs) and partition into free and restrained blocks.
 void ensamblarYParticionar(int nNudos, int nCombos);
 
-// uLibres from kLL·uLibres = pL for every combination with one full-pivoting
-// LU; the full displacements u; results handed to nodes and bars; reactions.
-void resolverYDistribuir(int nNudos, int nCombos);
+// Sparse LDLᵀ of kLL (lower triangle) with the approximate minimum degree
+// fill-reducing ordering, factorised once for every combination. False when
+// kLL is not positive definite: the factorisation stopped on a zero pivot,
+// or a pivot is not above the rank threshold.
+using factorizacionRigidez =
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower, Eigen::AMDOrdering<int>>;
+bool factorizarRigidez(const Eigen::SparseMatrix<double>& k, factorizacionRigidez& f);
 
-// One warning per combination whose equilibrium residual at the free
+// uLibres from kLL·uLibres = pL for every combination: the sparse
+// factorisation, or, when kLL is singular or indefinite or the solution
+// does not balance, a rank-revealing solve. Returns the free freedoms
+// (structure numbers) that the rank-revealing solve found without
+// stiffness; empty when the sparse factorisation served.
+std::vector<int> resolverLibres(int nCombos);
+
+// Rank-revealing solve of kLL·uLibres = pL for a singular or indefinite kLL:
+// dense LU with complete pivoting up to limiteLuDensa free freedoms; above,
+// the freedoms nothing stiffens set aside and the rest factorised sparse
+// again, or, when that is still singular, sparse QR with COLAMD ordering.
+// The unknowns of the dependent columns come out 0 and are returned
+// (structure freedom numbers).
+std::vector<int> resolverSingular();
+constexpr int limiteLuDensa = 2000;
+
+// Full displacements u, results handed to nodes and bars, reactions.
+void distribuirResultados(int nNudos, int nCombos);
+
+// Combinations (indexes, ascending) whose equilibrium residual at the free
 // freedoms, kLL·uLibres − pL, is not negligible or not finite.
-void verificarEquilibrio(int nCombos);
+std::vector<int> combosDesequilibrados(int nCombos);
+
+// One warning per freedom without stiffness (at most a few, then how many
+// more), and one per unbalanced combination; when no freedom without
+// stiffness explains it, the freedom of the largest residual after it.
+// Fills combosSinEquilibrio.
+void verificarEquilibrio(int nCombos, const std::vector<int>& sinRigidez);
 
 // True when g is a freedom number of a structure of nNudos nodes.
 inline bool gdlEnRango(int g, int nNudos) {

@@ -1,59 +1,23 @@
-#include <algorithm>
-
 #include "etapasSolucion.h"
 #include "globales.h"
 
-namespace {
-
-// Rows g of a structure matrix (3N x nCombos) for an element's freedoms;
-// a freedom outside the structure gives a zero row.
-Eigen::MatrixXd filasDeGdl(const Eigen::MatrixXd& m, const Eigen::Ref<const Eigen::VectorXi>& g,
-                           int nNudos) {
-    Eigen::MatrixXd d = Eigen::MatrixXd::Zero(g.size(), m.cols());
-    for (int k = 0; k < g.size(); ++k) {
-        if (gdlEnRango(g(k), nNudos)) d.row(k) = m.row(g(k));
-    }
-    return d;
-}
-
-}  // namespace
-
-// kLL·uLibres = pL for every combination at once, with one LU factorisation
-// with complete pivoting. On a singular kLL (a mechanism, or a free freedom
-// nothing stiffens) the unknowns of the pivots below the default threshold
-// come out 0 and the rest is solved from the regular part; the equilibrium
-// check says which combinations that leaves out of balance. With no free
-// freedom, or no combination, there is nothing to decompose.
-void resolverYDistribuir(int nNudos, int nCombos) {
-    if (noLibres > 0 && nCombos > 0) {
-        Eigen::FullPivLU<Eigen::MatrixXd> lu(kLL);
-        uLibres = lu.solve(pL);
-    } else {
+// kLL·uLibres = pL for every combination at once. The sparse LDLᵀ serves a
+// positive definite kLL whose solution balances; otherwise (a mechanism, a
+// free freedom nothing stiffens, a negative spring, non-finite data, or a
+// solution the equilibrium check rejects) the rank-revealing solve takes
+// over and says which freedoms have no stiffness. With no free freedom, or
+// no combination, there is nothing to decompose.
+std::vector<int> resolverLibres(int nCombos) {
+    if (noLibres == 0 || nCombos == 0) {
         uLibres = Eigen::MatrixXd::Zero(noLibres, nCombos);
+        return {};
     }
-
-    // Full displacements: zero at every freedom that is not free (no
-    // prescribed support displacements).
-    u = Eigen::MatrixXd::Zero(3 * nNudos, nCombos);
-    for (int i = 0; i < noLibres; ++i) u.row(gdlLibres[i]) = uLibres.row(i);
-
-    // Every node first, then every bar (which derives its end forces and
-    // integration constants from them).
-    for (int m = 0; m < nNudos; ++m) {
-        const Eigen::VectorXi g = nudo[m].getGdl();
-        nudo[m].setDesplazamientos(filasDeGdl(u, g, nNudos));
+    {
+        factorizacionRigidez ldlt;
+        if (factorizarRigidez(kLL, ldlt)) {
+            uLibres = ldlt.solve(pL);
+            if (combosDesequilibrados(nCombos).empty()) return {};
+        }
     }
-    for (auto& b : barra) {
-        const Eigen::VectorXi g = b.getGdl();
-        b.setDesplazamientos(filasDeGdl(u, g, nNudos));
-    }
-
-    // Reactions R = K·u − P: the support reactions at restrained freedoms,
-    // the equilibrium residual (≈ 0) at free ones. Nodes replace the sprung
-    // directions by the spring force.
-    reacciones = kEstructura * u - pCombo;
-    for (int m = 0; m < nNudos; ++m) {
-        const Eigen::VectorXi g = nudo[m].getGdl();
-        nudo[m].setReacciones(filasDeGdl(reacciones, g, nNudos));
-    }
+    return resolverSingular();
 }

@@ -1,6 +1,8 @@
-// Test helpers: write a model text to a temporary file, capture the console.
+// Test helpers: write a model text to a temporary file, read a file back,
+// count a folder, capture the console.
 #pragma once
 
+#include <dirent.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -28,6 +30,24 @@ class archivoTemporal {
   private:
     std::string ruta;
 };
+
+// Whole content of a file; empty when it cannot be read.
+inline std::string leerArchivo(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Names in a folder, "." and ".." left out.
+inline int entradasDe(const std::string& carpeta) {
+    int n = 0;
+    if (DIR* d = opendir(carpeta.c_str())) {
+        while (dirent* e = readdir(d)) n += e->d_name[0] != '.';
+        closedir(d);
+    }
+    return n;
+}
 
 // Captures what is written to std::cout while alive (the program writes its
 // messages through std::cout only).

@@ -56,7 +56,14 @@ TEST(FallasSolver, MecanismoAvisaSoloLasCombinacionesDesequilibradas) {
     EXPECT_TRUE(modeloResuelto);
 }
 
-// A loaded node that no bar reaches cannot be in equilibrium.
+// The three freedoms of user node 3, which no bar reaches, named one by one.
+const std::string nudo3SinRigidez =
+    "Advertencia: el nudo 3 no tiene rigidez en la dirección X (mecanismo)\n"
+    "Advertencia: el nudo 3 no tiene rigidez en la dirección Y (mecanismo)\n"
+    "Advertencia: el nudo 3 no tiene rigidez en la dirección giro (mecanismo)\n";
+
+// A loaded node that no bar reaches cannot be in equilibrium; its freedoms
+// are named before the combination.
 TEST(FallasSolver, NudoSueltoCargado) {
     vaciarModelo();
     agregarNudo(0, 0, 1, 1, 1);
@@ -65,12 +72,13 @@ TEST(FallasSolver, NudoSueltoCargado) {
     agregarBarra(0, 1, 2e7, 0.01, 1e-4);
     nudo[2].setCargaPuntual("P", 0, 0, 3);
     agregarCombo("C1", {{1.0, "P"}});
-    EXPECT_EQ(resolverCapturando(), aviso + "C1 no cumple el equilibrio\n");
+    EXPECT_EQ(resolverCapturando(), nudo3SinRigidez + aviso + "C1 no cumple el equilibrio\n");
 }
 
 // An unloaded free node nothing reaches makes kLL singular but leaves every
-// combination in equilibrium: no warning, displacement 0.
-TEST(FallasSolver, NudoSueltoSinCargaNoAvisa) {
+// combination in equilibrium: its freedoms are named (a modelling mistake
+// the user wants to see), no combination is warned about, displacement 0.
+TEST(FallasSolver, NudoSueltoSinCargaNombraSusGrados) {
     vaciarModelo();
     agregarNudo(0, 0, 1, 1, 1);
     agregarNudo(2, 0);
@@ -78,8 +86,32 @@ TEST(FallasSolver, NudoSueltoSinCargaNoAvisa) {
     agregarBarra(0, 1, 2e7, 0.01, 1e-4);
     nudo[1].setCargaPuntual("P", 1, -2, 0.5);
     agregarCombo("C1", {{1.0, "P"}});
-    EXPECT_EQ(resolverCapturando(), "");
+    EXPECT_EQ(resolverCapturando(), nudo3SinRigidez);
+    EXPECT_TRUE(combosSinEquilibrio.empty());
     EXPECT_EQ(nudo[2].getDesplazamientoY(0), 0.0);
+    // The loaded cantilever tip moves as it would alone, under P = −2 and
+    // M = 0.5 at L = 2: v = PL³/3EI + ML²/2EI (cantilever tables).
+    const double EI = 2e7 * 1e-4;
+    EXPECT_NEAR(nudo[1].getDesplazamientoY(0), (-2 * 8 / 3.0 + 0.5 * 4 / 2) / EI, 1e-12);
+}
+
+// Ten freedoms are named at most, then how many more: four loose nodes
+// (numbers 2 to 5) have twelve freedoms without stiffness.
+TEST(FallasSolver, AlosumoDiezGradosNombrados) {
+    vaciarModelo();
+    agregarNudo(0, 0, 1, 1, 1);
+    for (int i = 1; i <= 4; ++i) agregarNudo(i, i);
+    agregarNudo(9, 0, 1, 1, 1);
+    agregarBarra(0, 5, 2e7, 0.01, 1e-4);
+    agregarCombo("C1", {{1.0, "P"}});
+    const std::string texto = resolverCapturando();
+    EXPECT_EQ(veces(texto, "no tiene rigidez"), 10) << texto;
+    EXPECT_NE(texto.find("Advertencia: el nudo 2 no tiene rigidez en la dirección X (mecanismo)\n"),
+              std::string::npos);
+    EXPECT_NE(texto.find("Advertencia: el nudo 5 no tiene rigidez en la dirección X (mecanismo)\n"
+                         "... y 2 más\n"),
+              std::string::npos)
+        << texto;
 }
 
 // Stiff but sound: members of E = 2e8 with loads of 1e-6, next to a very soft
@@ -181,7 +213,11 @@ TEST(FallasSolver, ModelosDegeneradosNoDetienenElPrograma) {
     agregarBarra(0, 1, nan, 0.01, 1e-4);
     nudo[1].setCargaPuntual("P", 0, -1, 0);
     agregarCombo("C1", {{1.0, "P"}});
-    EXPECT_EQ(resolverCapturando(), aviso + "C1 no cumple el equilibrio\n");
+    // Every residual is NaN: the first free freedom, node 2 along X, is named.
+    const std::string residuoNudo2 =
+        "Advertencia: en el combo C1 el mayor residuo de equilibrio está en el nudo 2 en la "
+        "dirección X\n";
+    EXPECT_EQ(resolverCapturando(), aviso + "C1 no cumple el equilibrio\n" + residuoNudo2);
 
     vaciarModelo();
     agregarNudo(0, 0, 1, 1, 1);
@@ -190,5 +226,5 @@ TEST(FallasSolver, ModelosDegeneradosNoDetienenElPrograma) {
     nudo[1].setCargaPuntual("P", inf, 0, 0);
     nudo[1].setResorte(0, inf, 0);
     agregarCombo("C1", {{1.0, "P"}});
-    EXPECT_EQ(resolverCapturando(), aviso + "C1 no cumple el equilibrio\n");
+    EXPECT_EQ(resolverCapturando(), aviso + "C1 no cumple el equilibrio\n" + residuoNudo2);
 }

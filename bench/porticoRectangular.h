@@ -1,0 +1,51 @@
+// Input file text of a rectangular frame with S storeys and B bays, for the
+// benchmarks and the tests of large models.
+//   Storey height 3, bay 5; nodes numbered floor by floor from the left base;
+//   bars: all columns (storey by storey, left to right), then all beams.
+//   Fixed bases; columns "COL40" 0.4 x 0.4, beams "VIG30x60" 0.3 x 0.6, both
+//   E = 2.5e7 and specific weight 25. Case "Q": uniform transverse load −20
+//   on every beam; case "W": point load 10 along X at the left node of every
+//   floor. Combinations "GRAV" = 1 Q and "GRAV_VIENTO" = 1 Q + 1 W.
+#pragma once
+
+#include <ostream>
+
+constexpr double alturaPisoPortico = 3;
+constexpr double luzVanoPortico = 5;
+constexpr double cargaVigasPortico = -20;
+constexpr double vientoPisoPortico = 10;
+
+inline void escribirPorticoRectangular(std::ostream& f, int pisos, int vanos) {
+    // Node number of column line i (0 = left) at floor p (0 = base).
+    auto nudoEn = [&](int p, int i) { return p * (vanos + 1) + i + 1; };
+
+    f << "Portico rectangular generado para medir tiempos\n";
+    f << "nudos:\n";
+    for (int p = 0; p <= pisos; ++p)
+        for (int i = 0; i <= vanos; ++i)
+            f << nudoEn(p, i) << " " << luzVanoPortico * i << " " << alturaPisoPortico * p << "\n";
+
+    f << "barras:\n";
+    int n = 0;
+    for (int p = 0; p < pisos; ++p)
+        for (int i = 0; i <= vanos; ++i)
+            f << ++n << " " << nudoEn(p, i) << " " << nudoEn(p + 1, i) << "\n";
+    const int columnas = n;
+    for (int p = 1; p <= pisos; ++p)
+        for (int i = 0; i < vanos; ++i)
+            f << ++n << " " << nudoEn(p, i) << " " << nudoEn(p, i + 1) << "\n";
+    const int barras = n;
+
+    f << "apoyo: 1 1 1";
+    for (int i = 0; i <= vanos; ++i) f << " " << nudoEn(0, i);
+    f << "\nseccionRectangular: COL40 0.4 0.4 2.5e7 25";
+    for (int b = 1; b <= columnas; ++b) f << " " << b;
+    f << "\nseccionRectangular: VIG30x60 0.3 0.6 2.5e7 25";
+    for (int b = columnas + 1; b <= barras; ++b) f << " " << b;
+    f << "\ndistribuidaLocal: Q 0 0 " << cargaVigasPortico << " " << cargaVigasPortico;
+    for (int b = columnas + 1; b <= barras; ++b) f << " " << b;
+    f << "\npuntual: W " << vientoPisoPortico << " 0 0";
+    for (int p = 1; p <= pisos; ++p) f << " " << nudoEn(p, 0);
+    f << "\ncombo: GRAV 1 Q\n";
+    f << "combo: GRAV_VIENTO 1 Q 1 W\n";
+}
