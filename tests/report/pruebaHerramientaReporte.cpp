@@ -111,3 +111,109 @@ TEST(HerramientaReporte, ReporteQueNoSePuedeEscribir) {
               std::string::npos);
     EXPECT_EQ(salida.find("Resultados escritos"), std::string::npos);
 }
+
+namespace {
+
+const char* const archivosTablas[] = {"desplazamientos.csv", "reacciones.csv", "extremos.csv",
+                                      "estaciones.csv",      "maximos.csv",    "envolventes.csv",
+                                      "resumen.txt"};
+
+// Lines of the console output that start with "Advertencia".
+int advertencias(const std::string& salida) {
+    int n = 0;
+    for (std::size_t p = salida.find("Advertencia"); p != std::string::npos;
+         p = salida.find("Advertencia", p + 1))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+// --tablas: the report as without it, and the seven files of the folder.
+TEST(HerramientaReporte, TablasJuntoAlReporte) {
+    directorio d, sinTablas;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    sinTablas.copiar(datos + "portico.txt", "portico.txt");
+    EXPECT_EQ(ejecutar(d, "--tablas portico.txt"), 0);
+    EXPECT_EQ(ejecutar(sinTablas, "portico.txt"), 0);
+    const std::string salida = leer(d.ruta + "/salida.txt");
+    EXPECT_NE(salida.find("\nResultados escritos en resultados.txt\nTablas escritas en "
+                          "resultados-tablas/\n"),
+              std::string::npos);
+    EXPECT_EQ(leer(d.ruta + "/resultados.txt"), leer(sinTablas.ruta + "/resultados.txt"));
+    for (const char* a : archivosTablas)
+        EXPECT_TRUE(existe(d.ruta + "/resultados-tablas/" + a)) << a;
+    EXPECT_FALSE(existe(sinTablas.ruta + "/resultados-tablas"));
+}
+
+// --solo-tablas: only the folder. Files of an earlier run are replaced; other
+// files of the folder are left alone.
+TEST(HerramientaReporte, SoloTablas) {
+    directorio d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    ASSERT_EQ(mkdir((d.ruta + "/resultados-tablas").c_str(), 0755), 0);
+    std::ofstream(d.ruta + "/resultados-tablas/maximos.csv") << "viejo\n";
+    std::ofstream(d.ruta + "/resultados-tablas/notas.txt") << "mías\n";
+    EXPECT_EQ(ejecutar(d, "--solo-tablas portico.txt"), 0);
+    EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
+    EXPECT_EQ(leer(d.ruta + "/salida.txt").find("Resultados escritos"), std::string::npos);
+    EXPECT_EQ(leer(d.ruta + "/resultados-tablas/maximos.csv").rfind("barra,combo,Nmax,", 0), 0u);
+    EXPECT_EQ(leer(d.ruta + "/resultados-tablas/notas.txt"), "mías\n");
+}
+
+// A folder that cannot be written (here a plain file holds its name): one
+// warning, status 2, and "resultados.txt" complete all the same.
+TEST(HerramientaReporte, CarpetaDeTablasQueNoSePuedeEscribir) {
+    directorio d, referencia;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    referencia.copiar(datos + "portico.txt", "portico.txt");
+    std::ofstream(d.ruta + "/resultados-tablas") << "no es una carpeta\n";
+    EXPECT_EQ(ejecutar(d, "--tablas portico.txt"), 2);
+    EXPECT_EQ(ejecutar(referencia, "portico.txt"), 0);
+    const std::string salida = leer(d.ruta + "/salida.txt");
+    EXPECT_NE(
+        salida.find("\nResultados escritos en resultados.txt\nAdvertencia: no se pudo crear "
+                    "la carpeta resultados-tablas para escribir; no se escriben las tablas\n"),
+        std::string::npos)
+        << salida;
+    EXPECT_EQ(advertencias(salida), advertencias(leer(referencia.ruta + "/salida.txt")) + 1);
+    EXPECT_EQ(salida.find("Tablas escritas"), std::string::npos);
+    EXPECT_EQ(leer(d.ruta + "/resultados.txt"), leer(referencia.ruta + "/resultados.txt"));
+
+    EXPECT_EQ(ejecutar(d, "--solo-tablas portico.txt"), 2);
+    EXPECT_EQ(leer(d.ruta + "/resultados-tablas"), "no es una carpeta\n");
+}
+
+// One file of the folder that cannot be written: the warning names it.
+TEST(HerramientaReporte, TablaQueNoSePuedeEscribir) {
+    directorio d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    ASSERT_EQ(mkdir((d.ruta + "/resultados-tablas").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((d.ruta + "/resultados-tablas/estaciones.csv").c_str(), 0755), 0);
+    std::ofstream(d.ruta + "/resultados-tablas/estaciones.csv/dentro") << "x\n";
+    EXPECT_EQ(ejecutar(d, "--solo-tablas portico.txt"), 2);
+    EXPECT_NE(leer(d.ruta + "/salida.txt")
+                  .find("Advertencia: no se pudo escribir resultados-tablas/estaciones.csv; las "
+                        "tablas quedan incompletas\n"),
+              std::string::npos);
+}
+
+// --ayuda prints the usage and reads nothing; an unknown option or a second
+// file writes nothing and ends with status 1.
+TEST(HerramientaReporte, AyudaYArgumentosNoValidos) {
+    directorio d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    EXPECT_EQ(ejecutar(d, "--ayuda"), 0);
+    const std::string ayuda = leer(d.ruta + "/salida.txt");
+    EXPECT_EQ(ayuda.rfind("Uso: karvel2d-reporte [--tablas | --solo-tablas] [archivo]\n", 0), 0u);
+    EXPECT_EQ(ayuda.find("lectura de nudos"), std::string::npos);
+
+    EXPECT_EQ(ejecutar(d, "--tabla portico.txt"), 1);
+    EXPECT_EQ(leer(d.ruta + "/salida.txt")
+                  .rfind("Advertencia: la opción --tabla no existe; no se escribe nada\nUso:", 0),
+              0u);
+    EXPECT_EQ(ejecutar(d, "portico.txt otro.txt"), 1);
+    EXPECT_NE(leer(d.ruta + "/salida.txt").find("sobra el argumento otro.txt"), std::string::npos);
+    EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
+    EXPECT_FALSE(existe(d.ruta + "/resultados-tablas"));
+}

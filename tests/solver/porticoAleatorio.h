@@ -1,0 +1,141 @@
+// Generated frames for property tests: random geometry, fixity, springs,
+// point and distributed loads, members from very soft to very stiff, three
+// combinations of two load cases; with the resultant of the applied loads of
+// every combination summed by hand from the generated data.
+#pragma once
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "modeloPrueba.h"
+
+// Applied loads of one combination, summed by hand from the generated data:
+// force along X, along Y and moment about the origin.
+struct resultante {
+    double fx = 0, fy = 0, mz = 0;
+    void fuerza(double x, double y, double px, double py) {
+        fx += px;
+        fy += py;
+        mz += x * py - y * px;
+    }
+};
+
+// Resultant of a distributed load on a bar from (xi, yi) to (xf, yf): axial
+// intensity pi..pf along e, transverse qi..qf along n (e turned a quarter
+// turn counter-clockwise). ∫p = L(pi+pf)/2, ∫q = L(qi+qf)/2 and
+// ∫x·q dx = L²(qi/6 + qf/3); the axial part acts along the bar's line.
+inline void sumarDistribuida(resultante& r, double xi, double yi, double xf, double yf, double pi,
+                             double pf, double qi, double qf) {
+    const double L = std::hypot(xf - xi, yf - yi);
+    const double ex = (xf - xi) / L, ey = (yf - yi) / L;
+    const double nx = -ey, ny = ex;
+    const double P = L * (pi + pf) / 2, Q = L * (qi + qf) / 2;
+    r.fuerza(xi, yi, P * ex + Q * nx, P * ey + Q * ny);
+    r.mz += L * L * (qi / 6 + qf / 3);  // e × n = 1
+}
+
+// Factors of the cases "D" and "L" in the combinations C1, C2, C3.
+constexpr int combosAleatorios = 3;
+constexpr double factoresAleatorios[combosAleatorios][2] = {{1.0, 0.0}, {1.2, 1.6}, {0.0, -1.0}};
+
+// What a generated frame loads: the resultant of each case.
+struct porticoAleatorio {
+    resultante porCaso[2];
+    // The applied loads of combination c, summed by hand.
+    resultante cargaDelCombo(int c) const {
+        resultante carga;
+        for (int k = 0; k < 2; ++k) {
+            carga.fx += factoresAleatorios[c][k] * porCaso[k].fx;
+            carga.fy += factoresAleatorios[c][k] * porCaso[k].fy;
+            carga.mz += factoresAleatorios[c][k] * porCaso[k].mz;
+        }
+        return carga;
+    }
+};
+
+// Replaces the global model by the next generated frame drawn from gen (not
+// yet solved).
+inline porticoAleatorio generarPorticoAleatorio(std::mt19937& gen) {
+    std::uniform_real_distribution<double> u01(0, 1);
+    auto entre = [&](double a, double b) { return a + (b - a) * u01(gen); };
+    auto dado = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(gen); };
+
+    vaciarModelo();
+    const int nNudos = 2 + dado(9);
+    // Node 0 is fully fixed; other nodes get random restraints or springs,
+    // never both in the same direction (the node then reports the spring
+    // force, 0, instead of the support reaction).
+    agregarNudo(0, 0, 1, 1, 1);
+    for (int i = 1; i < nNudos; ++i) {
+        agregarNudo(entre(-10, 10), entre(-10, 10));
+        int ap[3], resorte[3];
+        for (int a = 0; a < 3; ++a) {
+            ap[a] = u01(gen) < 0.15;
+            resorte[a] = !ap[a] && u01(gen) < 0.2;
+        }
+        nudo[i].setApoyo(ap[0], ap[1], ap[2]);
+        nudo[i].setResorte(resorte[0] * std::pow(10, entre(0, 7)),
+                           resorte[1] * std::pow(10, entre(0, 7)),
+                           resorte[2] * std::pow(10, entre(0, 7)));
+    }
+    // A tree from node 0 keeps the frame stable with rigid or partially
+    // fixed ends; extra bars close loops. Stiffness from soft (E = 1e2)
+    // to very stiff (E = 2e8).
+    struct datosBarra {
+        int i, j;
+    };
+    std::vector<datosBarra> barras;
+    for (int i = 1; i < nNudos; ++i) barras.push_back({dado(i), i});
+    for (int k = dado(4); k > 0; --k) {
+        const int i = dado(nNudos), j = dado(nNudos);
+        if (i != j) barras.push_back({i, j});
+    }
+    for (const auto& d : barras) {
+        const double e = std::pow(10, entre(2, 8.3));
+        const double h = entre(0.1, 1);
+        const double fijacion[3] = {1.0, 0.8, 0.3};
+        agregarBarra(d.i, d.j, e, 0.3 * h, 0.3 * h * h * h / 12, fijacion[dado(3)],
+                     fijacion[dado(3)]);
+    }
+
+    // Two load cases; loads from tiny to large.
+    const char* casos[2] = {"D", "L"};
+    porticoAleatorio p;
+    for (int c = 0; c < 2; ++c) {
+        const double escala = std::pow(10, entre(-4, 2));
+        for (int i = 0; i < nNudos; ++i) {
+            if (u01(gen) < 0.5) continue;
+            const double px = escala * entre(-10, 10), py = escala * entre(-10, 10),
+                         mz = escala * entre(-10, 10);
+            nudo[i].setCargaPuntual(casos[c], px, py, mz);
+            p.porCaso[c].fuerza(nudo[i].getX(), nudo[i].getY(), px, py);
+            p.porCaso[c].mz += mz;
+        }
+        for (auto& b : barra) {
+            const double xi = b.getXi(), yi = b.getYi(), xf = b.getXf(), yf = b.getYf();
+            if (u01(gen) < 0.5) {
+                const double v[4] = {escala * entre(-5, 5), escala * entre(-5, 5),
+                                     escala * entre(-5, 5), escala * entre(-5, 5)};
+                b.setCargaLocal(casos[c], v[0], v[1], v[2], v[3]);
+                sumarDistribuida(p.porCaso[c], xi, yi, xf, yf, v[0], v[1], v[2], v[3]);
+            }
+            if (u01(gen) < 0.3) {
+                // Global load of fixed direction (dx, dy): split it here
+                // into the bar's axial and transverse components.
+                const double qi = escala * entre(-5, 5), qf = escala * entre(-5, 5);
+                const double dx = entre(-1, 1), dy = entre(-1, 1), m = std::hypot(dx, dy);
+                b.setCargaGlobal(casos[c], qi, qf, dx, dy);
+                const double L = std::hypot(xf - xi, yf - yi);
+                const double ex = (xf - xi) / L, ey = (yf - yi) / L;
+                const double a = (ex * dx + ey * dy) / m, t = (ex * dy - ey * dx) / m;
+                sumarDistribuida(p.porCaso[c], xi, yi, xf, yf, a * qi, a * qf, t * qi, t * qf);
+            }
+        }
+    }
+    for (const auto& f : factoresAleatorios) {
+        agregarCombo("C" + std::to_string(noCombos + 1), {{f[0], "D"}, {f[1], "L"}});
+    }
+    return p;
+}
