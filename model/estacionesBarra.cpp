@@ -16,16 +16,16 @@ int combosConResultados(const objBarra2d& b) {
 namespace {
 
 // Transverse displacement at the stations x from the elastic line,
-// v = (E·I·y)/(E·I). Without bending stiffness there is no elastic line: the
-// axis is then the chord between the end displacements u2 and u5, as the
-// deformed shape draws it.
+// v = (E·I·y)/(E·I). Without bending stiffness or length there is no elastic
+// line: the axis is then the chord between the end displacements u2 and u5,
+// as the deformed shape draws it.
 Eigen::VectorXd flechas(const Eigen::VectorXd& x, const constantesBarra& k, double ei, double u2,
                         double u5) {
     Eigen::VectorXd v(x.size());
     const double inversaEI = 1 / ei;
     const double L = x.size() > 0 ? x(x.size() - 1) : 0.0;
     for (Eigen::Index j = 0; j < x.size(); ++j) {
-        if (std::isfinite(inversaEI)) {
+        if (std::isfinite(inversaEI) && L != 0) {
             v(j) = eiFlechaEn(k, x(j)) * inversaEI;
         } else {
             v(j) = L != 0 ? u2 + (u5 - u2) * x(j) / L : u2;

@@ -1,4 +1,6 @@
 // Node tables: displacements of every node, reactions of the supports.
+#include <algorithm>
+
 #include "equilibrioCargas.h"
 #include "escritorCsv.h"
 #include "globales.h"

@@ -2,7 +2,6 @@
 // closed form (textbook beam formulas, worked again by hand below), the
 // envelope over two combinations, and the number and text formats.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -10,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "../fuzz/directorioTrabajo.h"
 #include "../solver/modeloPrueba.h"
 #include "archivoTemporal.h"
 #include "escritorCsv.h"
@@ -20,29 +20,6 @@
 #include "tablasResultados.h"
 
 namespace {
-
-// A fresh temporary directory as the current directory while alive.
-class carpetaDePrueba {
-  public:
-    carpetaDePrueba() {
-        char plantilla[] = "/tmp/karvel-tablas-XXXXXX";
-        if (mkdtemp(plantilla)) ruta = plantilla;
-        char actual[4096];
-        if (getcwd(actual, sizeof actual)) anterior = actual;
-        valida = !ruta.empty() && !anterior.empty() && chdir(ruta.c_str()) == 0;
-    }
-    ~carpetaDePrueba() {
-        if (!valida) return;
-        if (chdir(anterior.c_str()) == 0) std::system(("rm -rf " + ruta).c_str());
-    }
-    carpetaDePrueba(const carpetaDePrueba&) = delete;
-    carpetaDePrueba& operator=(const carpetaDePrueba&) = delete;
-    bool lista() const { return valida; }
-
-  private:
-    std::string ruta, anterior;
-    bool valida = false;
-};
 
 const double E = 1000, A = 1, I = 0.01, EI = E * I, L = 4;
 
@@ -77,8 +54,8 @@ void viga(int ax1, int ay1, int ag1, int ax2, int ay2, int ag2) {
 // (0, P, P·L), M(0) = -P·L (hogging), tip deflection -P·L³/(3EI) and, along
 // the bar, v(x) = -P·x²·(3L - x)/(6EI) (textbook cantilever formulas).
 TEST(Tablas, MensulaConCargaEnLaPunta) {
-    carpetaDePrueba d;
-    ASSERT_TRUE(d.lista());
+    directorioTrabajo d;
+    ASSERT_TRUE(d.listo());
     const double P = 3;
     viga(1, 1, 1, 0, 0, 0);
     nudo[1].setCargaPuntual("P", 0, -P, 0);
@@ -131,8 +108,8 @@ TEST(Tablas, MensulaConCargaEnLaPunta) {
 // Simply supported, uniform load w downwards: reactions wL/2, Mmax = wL²/8
 // at L/2; the shear wL/2 at the ends is its largest value.
 TEST(Tablas, VigaSimplementeApoyadaConCargaUniforme) {
-    carpetaDePrueba d;
-    ASSERT_TRUE(d.lista());
+    directorioTrabajo d;
+    ASSERT_TRUE(d.listo());
     const double w = 2.5;
     viga(1, 1, 0, 0, 1, 0);
     barra[0].setCargaLocal("Q", 0, 0, -w, -w);
@@ -160,8 +137,8 @@ TEST(Tablas, VigaSimplementeApoyadaConCargaUniforme) {
 // R = wL/6 and wL/3; V = wL/6 - w·x²/(2L) vanishes at L/√3, where
 // M = wL²/(9√3) (statics of the triangular load).
 TEST(Tablas, VigaSimplementeApoyadaConCargaTriangular) {
-    carpetaDePrueba d;
-    ASSERT_TRUE(d.lista());
+    directorioTrabajo d;
+    ASSERT_TRUE(d.listo());
     const double w = 6;
     viga(1, 1, 0, 0, 1, 0);
     barra[0].setCargaLocal("T", 0, 0, 0, -w);
@@ -185,8 +162,8 @@ TEST(Tablas, VigaSimplementeApoyadaConCargaTriangular) {
 // M(0) = -wL²/8, Mmax = 9wL²/128 at 5L/8 from the clamp; reactions 5wL/8 and
 // 3wL/8 (textbook propped cantilever).
 TEST(Tablas, VigaEmpotradaYApoyada) {
-    carpetaDePrueba d;
-    ASSERT_TRUE(d.lista());
+    directorioTrabajo d;
+    ASSERT_TRUE(d.listo());
     const double w = 4;
     viga(1, 1, 1, 0, 1, 0);
     barra[0].setCargaLocal("Q", 0, 0, -w, -w);
@@ -211,8 +188,8 @@ TEST(Tablas, VigaEmpotradaYApoyada) {
 // N = pL/6 at both ends and N(L/2) = -pL/12 at the vertex, where q = 0:
 // an interior extreme that no end value shows.
 TEST(Tablas, AxialConCargaVariable) {
-    carpetaDePrueba d;
-    ASSERT_TRUE(d.lista());
+    directorioTrabajo d;
+    ASSERT_TRUE(d.listo());
     const double p = 3;
     viga(1, 1, 1, 1, 1, 1);
     barra[0].setCargaLocal("A", p, -p, 0, 0);
@@ -231,8 +208,8 @@ TEST(Tablas, AxialConCargaVariable) {
 // combination; where both are equal (the ends for M, mid-span for V) any
 // name is right.
 TEST(Tablas, EnvolventeDeDosCombinaciones) {
-    carpetaDePrueba d;
-    ASSERT_TRUE(d.lista());
+    directorioTrabajo d;
+    ASSERT_TRUE(d.listo());
     const double w = 2;
     viga(1, 1, 0, 0, 1, 0);
     barra[0].setCargaLocal("G", 0, 0, -w, -w);
