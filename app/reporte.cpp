@@ -1,31 +1,108 @@
-// karvel2d-reporte [archivo]: reads the frame like karvel2d, solves every
-// combination and writes "resultados.txt" without opening a window. A batch
-// tool: it leaves the terminal as it is (no clearing), so its output reads
-// the same in a log or a pipe. Exit status: 0 report written, 1 model without
-// nodes, bars or combinations, or too large to solve in the memory there is
-// (no file written), 2 report file could not be written (the previous one,
-// if any, is kept).
+// karvel2d-reporte [--tablas | --solo-tablas] [archivo]: reads the frame like
+// karvel2d, solves every combination and writes "resultados.txt" without
+// opening a window; with --tablas also the folder "resultados-tablas" (CSV
+// tables and a summary), with --solo-tablas only that folder. A batch tool:
+// it leaves the terminal as it is (no clearing), so its output reads the same
+// in a log or a pipe. Exit status: 0 everything written, 1 nothing written
+// (model without nodes, bars or combinations, too large to solve in the
+// memory there is, or an unknown option), 2 a file or the folder could not be
+// written (a previous resultados.txt is then kept).
 #include <cstdio>
 #include <iostream>
+#include <string>
 
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
 #include "globales.h"
 #include "modeloIncompleto.h"
+#include "tablasResultados.h"
+
+namespace {
+
+constexpr int salidaCompleta = 0;
+constexpr int salidaSinEscribir = 1;
+constexpr int salidaArchivoFallido = 2;
+
+const char* const uso =
+    "Uso: karvel2d-reporte [--tablas | --solo-tablas] [archivo]\n"
+    "  Lee el archivo (sin argumento, ingresoDatos.txt), resuelve todas las combinaciones y\n"
+    "  escribe resultados.txt en la carpeta actual.\n"
+    "  --tablas       escribe además la carpeta resultados-tablas/ (tablas CSV y resumen.txt)\n"
+    "  --solo-tablas  escribe solo la carpeta resultados-tablas/, sin resultados.txt\n"
+    "  --ayuda        muestra este texto\n"
+    "  Código de salida: 0 todo escrito; 1 no se escribe nada (modelo incompleto o argumentos\n"
+    "  no válidos); 2 un archivo o la carpeta no se pudo escribir.";
+
+struct opciones {
+    bool reporte = true;
+    bool tablas = false;
+    bool ayuda = false;
+    std::string archivo = "ingresoDatos.txt";
+    std::string error;  // what was not understood; empty when all was
+};
+
+opciones leerOpciones(int argc, char** argv) {
+    opciones o;
+    bool hayArchivo = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--ayuda") {
+            o.ayuda = true;
+        } else if (a == "--tablas") {
+            o.tablas = true;
+        } else if (a == "--solo-tablas") {
+            o.tablas = true;
+            o.reporte = false;
+        } else if (a.rfind("--", 0) == 0) {
+            o.error = "la opción " + a + " no existe";
+        } else if (!hayArchivo) {
+            // As in karvel2d, the first name is the input file; later ones
+            // are ignored.
+            o.archivo = a;
+            hayArchivo = true;
+        }
+    }
+    return o;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
-    nombreArchivo = argc >= 2 ? argv[1] : "ingresoDatos.txt";
+    const opciones o = leerOpciones(argc, argv);
+    if (!o.error.empty()) {
+        std::cout << "Advertencia: " << o.error << "; no se escribe nada\n" << uso << std::endl;
+        return salidaSinEscribir;
+    }
+    if (o.ayuda) {
+        std::cout << uso << std::endl;
+        return salidaCompleta;
+    }
+
+    nombreArchivo = o.archivo;
     const faltantesDelModelo faltan = funcionLeerYResolver();
     if (!faltan.completo()) {
         std::cout << mensajeModeloIncompleto(faltan) << std::endl;
-        return 1;
+        return salidaSinEscribir;
+    }  // The solver has said why (memory); nothing to write.
+    if (!modeloResuelto) return salidaSinEscribir;
+
+    int estado = salidaCompleta;
+    if (o.reporte) {
+        funcionImprimirResultados();
+        if (reporteEscrito()) {
+            std::cout << "Resultados escritos en resultados.txt" << std::endl;
+        } else {
+            estado = salidaArchivoFallido;
+        }
     }
-    // The solver has said why (memory); nothing to report.
-    if (!modeloResuelto) return 1;
-    funcionImprimirResultados();
-    if (!reporteEscrito()) return 2;
-    std::cout << "Resultados escritos en resultados.txt" << std::endl;
-    return 0;
+    if (o.tablas) {
+        if (funcionEscribirTablas()) {
+            std::cout << "Tablas escritas en " << carpetaTablas << "/" << std::endl;
+        } else {
+            estado = salidaArchivoFallido;
+        }
+    }
+    return estado;
 }

@@ -4,9 +4,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <streambuf>
+#include <system_error>
 
 namespace {
 
@@ -25,6 +27,8 @@ void limpiar() {
     for (const char* f : {"entrada.txt", "resultados.txt"}) {
         std::remove((directorio + "/" + f).c_str());
     }
+    std::error_code ec;
+    std::filesystem::remove_all(directorio + "/resultados-tablas", ec);
     if (chdir("/") == 0) rmdir(directorio.c_str());
 }
 

@@ -3,15 +3,20 @@
 #include <Eigen/Dense>
 #include <cmath>
 
+#include "equilibrioCargas.h"
+#include "estacionesBarra.h"
+#include "extremosBarra.h"
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
 #include "globales.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
+#include "tablasResultados.h"
 
 namespace {
 
-void anotar(resumenRecorrido& r, const Eigen::MatrixXd& m) {
+template <class D>
+void anotar(resumenRecorrido& r, const Eigen::MatrixBase<D>& m) {
     ++r.consultas;
     if (!m.allFinite()) r.todoFinito = false;
 }
@@ -21,12 +26,42 @@ void anotar(resumenRecorrido& r, double v) {
     if (!std::isfinite(v)) r.todoFinito = false;
 }
 
-// Every query the viewer and the report make of a solved model: internal
-// forces with the fewest and the usual stations, zero-shear point, maximum
-// moment, deformed shape, loads per combination, and the node results.
+void anotar(resumenRecorrido& r, const extremosEsfuerzo& e) {
+    for (double v : {e.maximo.valor, e.maximo.x, e.minimo.valor, e.minimo.x}) anotar(r, v);
+}
+
+// What the tables read along a bar: stations with the transverse
+// displacement, exact extremes, and the envelope over every combination and
+// over none.
+void consultarTablas(resumenRecorrido& r, objBarra2d& b) {
+    std::vector<int> combos;
+    for (int c = 0; c < noCombos; ++c) combos.push_back(c);
+    for (const estacionesBarra& e : estacionesDeBarra(b, combos)) {
+        for (const Eigen::VectorXd* v : {&e.x, &e.N, &e.V, &e.M, &e.v}) anotar(r, *v);
+    }
+    for (const extremosBarra& e : extremosDeBarra(b, combos)) {
+        anotar(r, e.N);
+        anotar(r, e.V);
+        anotar(r, e.M);
+    }
+    for (const std::vector<int>& activos : {combos, std::vector<int>{}}) {
+        const envolventeBarra e = envolventeDeBarra(b, activos);
+        for (const envolventeEsfuerzo* f : {&e.N, &e.V, &e.M}) {
+            anotar(r, f->maximo);
+            anotar(r, f->minimo);
+        }
+    }
+}
+
+// Every query the viewer, the report and the tables make of a solved model:
+// internal forces with the fewest and the usual stations, zero-shear point,
+// maximum moment, deformed shape, loads per combination, the node results,
+// and the balance of loads and reactions.
 void consultarResultados(resumenRecorrido& r) {
     if (!modeloResuelto) return;
+    for (int c = 0; c < noCombos; ++c) anotar(r, balanceDeEquilibrio(nudo, barra, c).errorRelativo);
     for (auto& b : barra) {
+        consultarTablas(r, b);
         anotar(r, b.getLongitud());
         anotar(r, b.getAngulo());
         anotar(r, b.getMatrizCargasCombo());
@@ -65,10 +100,14 @@ resumenRecorrido recorrerArchivo(const std::string& archivo) {
     resumenRecorrido r;
     nombreArchivo = archivo;
 
-    // Start-up: a complete model is solved; the report tool then writes it.
+    // Start-up: a complete model is solved; the report tool then writes the
+    // report and the tables.
     nudo.clear();
     barra.clear();
-    if (funcionLeerYResolver().completo()) funcionImprimirResultados();
+    if (funcionLeerYResolver().completo()) {
+        funcionImprimirResultados();
+        funcionEscribirTablas();
+    }
     r.resueltoAlInicio = modeloResuelto;
     flagsIniciales();
     mostrarTodo();

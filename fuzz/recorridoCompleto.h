@@ -13,7 +13,8 @@ struct resumenRecorrido {
 };
 
 // Start-up (read; solve when there are nodes, bars and combinations; write
-// "resultados.txt" in the current directory when solved), every result query
+// "resultados.txt" and the folder "resultados-tablas" in the current
+// directory when solved), every result query
 // of every bar, node and combination, then F5 (reload, which checks the model
 // before solving and reports) and the queries again.
 resumenRecorrido recorrerArchivo(const std::string& archivo);

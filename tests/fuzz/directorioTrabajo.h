@@ -1,11 +1,14 @@
 // A private temporary directory as the current directory while alive, so
-// that "resultados.txt" is written there and removed afterwards.
+// that "resultados.txt" and the folder "resultados-tablas" are written there
+// and removed afterwards.
 #pragma once
 
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 class directorioTrabajo {
   public:
@@ -19,6 +22,8 @@ class directorioTrabajo {
     ~directorioTrabajo() {
         if (!valido) return;
         std::remove((ruta + "/resultados.txt").c_str());
+        std::error_code ec;
+        std::filesystem::remove_all(ruta + "/resultados-tablas", ec);
         if (chdir(anterior.c_str()) == 0) rmdir(ruta.c_str());
     }
     directorioTrabajo(const directorioTrabajo&) = delete;

@@ -87,7 +87,7 @@ TEST(HerramientaReporte, ModeloCompletoEscribeElReporte) {
                                      -(3.6 + 15) * 4 * 2 - 2.16 * 3 * 4 - 10 * 3};
     for (int c = 1; c <= 2; ++c) {
         SCOPED_TRACE(c);
-        double n1, n3, v1, v3, m1, m3;
+        double n1 = 0, n3 = 0, v1 = 0, v3 = 0, m1 = 0, m3 = 0;
         ASSERT_TRUE(r.extremo(1, c, "N_inicio", n1) && r.extremo(3, c, "N_fin", n3));
         ASSERT_TRUE(r.extremo(1, c, "V_inicio", v1) && r.extremo(3, c, "V_fin", v3));
         ASSERT_TRUE(r.extremo(1, c, "M_inicio", m1) && r.extremo(3, c, "M_fin", m3));
@@ -99,7 +99,7 @@ TEST(HerramientaReporte, ModeloCompletoEscribeElReporte) {
     }
     // Combination 1 is symmetric about x = 2: the top nodes move as mirror
     // images (ux opposite, uy equal, rotations opposite).
-    double a, b;
+    double a = 0, b = 0;
     ASSERT_TRUE(r.desplazamiento(2, 0, 1, a) && r.desplazamiento(3, 0, 1, b));
     EXPECT_NEAR(a / -b, 1, 1e-5);
     ASSERT_TRUE(r.desplazamiento(2, 1, 1, a) && r.desplazamiento(3, 1, 1, b));
@@ -196,4 +196,115 @@ TEST(HerramientaReporte, SinMemoriaNoSeResuelveNiSeDetiene) {
         << salida;
     EXPECT_EQ(salida.find("Resultados escritos"), std::string::npos);
     EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
+}
+
+namespace {
+
+const char* const archivosTablas[] = {"desplazamientos.csv", "reacciones.csv", "extremos.csv",
+                                      "estaciones.csv",      "maximos.csv",    "envolventes.csv",
+                                      "resumen.txt"};
+
+// Lines of the console output that start with "Advertencia".
+int advertencias(const std::string& salida) {
+    int n = 0;
+    for (std::size_t p = salida.find("Advertencia"); p != std::string::npos;
+         p = salida.find("Advertencia", p + 1))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+// --tablas: the report as without it, and the seven files of the folder.
+TEST(HerramientaReporte, TablasJuntoAlReporte) {
+    carpetaTemporal d, sinTablas;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    sinTablas.copiar(datos + "portico.txt", "portico.txt");
+    EXPECT_EQ(ejecutar(d, "--tablas portico.txt"), 0);
+    EXPECT_EQ(ejecutar(sinTablas, "portico.txt"), 0);
+    const std::string salida = leerArchivo(d.ruta + "/salida.txt");
+    EXPECT_NE(salida.find("\nResultados escritos en resultados.txt\nTablas escritas en "
+                          "resultados-tablas/\n"),
+              std::string::npos);
+    EXPECT_EQ(leerArchivo(d.ruta + "/resultados.txt"),
+              leerArchivo(sinTablas.ruta + "/resultados.txt"));
+    for (const char* a : archivosTablas)
+        EXPECT_TRUE(existe(d.ruta + "/resultados-tablas/" + a)) << a;
+    EXPECT_FALSE(existe(sinTablas.ruta + "/resultados-tablas"));
+}
+
+// --solo-tablas: only the folder. Files of an earlier run are replaced; other
+// files of the folder are left alone.
+TEST(HerramientaReporte, SoloTablas) {
+    carpetaTemporal d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    ASSERT_EQ(mkdir((d.ruta + "/resultados-tablas").c_str(), 0755), 0);
+    std::ofstream(d.ruta + "/resultados-tablas/maximos.csv") << "viejo\n";
+    std::ofstream(d.ruta + "/resultados-tablas/notas.txt") << "mías\n";
+    EXPECT_EQ(ejecutar(d, "--solo-tablas portico.txt"), 0);
+    EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
+    EXPECT_EQ(leerArchivo(d.ruta + "/salida.txt").find("Resultados escritos"), std::string::npos);
+    EXPECT_EQ(leerArchivo(d.ruta + "/resultados-tablas/maximos.csv").rfind("barra,combo,Nmax,", 0),
+              0u);
+    EXPECT_EQ(leerArchivo(d.ruta + "/resultados-tablas/notas.txt"), "mías\n");
+}
+
+// A folder that cannot be written (here a plain file holds its name): one
+// warning, status 2, and "resultados.txt" complete all the same.
+TEST(HerramientaReporte, CarpetaDeTablasQueNoSePuedeEscribir) {
+    carpetaTemporal d, referencia;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    referencia.copiar(datos + "portico.txt", "portico.txt");
+    std::ofstream(d.ruta + "/resultados-tablas") << "no es una carpeta\n";
+    EXPECT_EQ(ejecutar(d, "--tablas portico.txt"), 2);
+    EXPECT_EQ(ejecutar(referencia, "portico.txt"), 0);
+    const std::string salida = leerArchivo(d.ruta + "/salida.txt");
+    EXPECT_NE(
+        salida.find("\nResultados escritos en resultados.txt\nAdvertencia: no se pudo crear "
+                    "la carpeta resultados-tablas para escribir; no se escriben las tablas\n"),
+        std::string::npos)
+        << salida;
+    EXPECT_EQ(advertencias(salida), advertencias(leerArchivo(referencia.ruta + "/salida.txt")) + 1);
+    EXPECT_EQ(salida.find("Tablas escritas"), std::string::npos);
+    EXPECT_EQ(leerArchivo(d.ruta + "/resultados.txt"),
+              leerArchivo(referencia.ruta + "/resultados.txt"));
+
+    EXPECT_EQ(ejecutar(d, "--solo-tablas portico.txt"), 2);
+    EXPECT_EQ(leerArchivo(d.ruta + "/resultados-tablas"), "no es una carpeta\n");
+}
+
+// One file of the folder that cannot be written: the warning names it.
+TEST(HerramientaReporte, TablaQueNoSePuedeEscribir) {
+    carpetaTemporal d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    ASSERT_EQ(mkdir((d.ruta + "/resultados-tablas").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((d.ruta + "/resultados-tablas/estaciones.csv").c_str(), 0755), 0);
+    std::ofstream(d.ruta + "/resultados-tablas/estaciones.csv/dentro") << "x\n";
+    EXPECT_EQ(ejecutar(d, "--solo-tablas portico.txt"), 2);
+    EXPECT_NE(leerArchivo(d.ruta + "/salida.txt")
+                  .find("Advertencia: no se pudo escribir resultados-tablas/estaciones.csv; las "
+                        "tablas quedan incompletas\n"),
+              std::string::npos);
+}
+
+// --ayuda prints the usage and reads nothing; an unknown option writes
+// nothing and ends with status 1; a second file name is ignored.
+TEST(HerramientaReporte, AyudaYArgumentosNoValidos) {
+    carpetaTemporal d;
+    d.copiar(datos + "portico.txt", "portico.txt");
+    EXPECT_EQ(ejecutar(d, "--ayuda"), 0);
+    const std::string ayuda = leerArchivo(d.ruta + "/salida.txt");
+    EXPECT_EQ(ayuda.rfind("Uso: karvel2d-reporte [--tablas | --solo-tablas] [archivo]\n", 0), 0u);
+    EXPECT_EQ(ayuda.find("lectura de nudos"), std::string::npos);
+
+    EXPECT_EQ(ejecutar(d, "--tabla portico.txt"), 1);
+    EXPECT_EQ(leerArchivo(d.ruta + "/salida.txt")
+                  .rfind("Advertencia: la opción --tabla no existe; no se escribe nada\nUso:", 0),
+              0u);
+    EXPECT_FALSE(existe(d.ruta + "/resultados.txt"));
+    EXPECT_FALSE(existe(d.ruta + "/resultados-tablas"));
+
+    // As before the options existed, only the first name is the input file.
+    EXPECT_EQ(ejecutar(d, "portico.txt otro.txt"), 0);
+    EXPECT_TRUE(existe(d.ruta + "/resultados.txt"));
 }

@@ -40,7 +40,19 @@ inline void sumarDistribuida(resultante& r, double xi, double yi, double xf, dou
 // the factors of load cases D and L in the three combinations.
 constexpr int cantidadModelosAleatorios = 60;
 constexpr unsigned semillaModelosAleatorios = 20240611;
-constexpr double factoresAleatorios[3][2] = {{1.0, 0.0}, {1.2, 1.6}, {0.0, -1.0}};
+constexpr int combosAleatorios = 3;
+constexpr double factoresAleatorios[combosAleatorios][2] = {{1.0, 0.0}, {1.2, 1.6}, {0.0, -1.0}};
+
+// The applied loads of combination c, summed by hand from those of the cases.
+inline resultante cargaDelCombo(const resultante porCaso[2], int c) {
+    resultante carga;
+    for (int k = 0; k < 2; ++k) {
+        carga.fx += factoresAleatorios[c][k] * porCaso[k].fx;
+        carga.fy += factoresAleatorios[c][k] * porCaso[k].fy;
+        carga.mz += factoresAleatorios[c][k] * porCaso[k].mz;
+    }
+    return carga;
+}
 
 // Builds the next model of the sequence in the global lists; porCaso gets
 // the resultant of the applied loads of cases D and L.

@@ -19,20 +19,14 @@ TEST(EquilibrioAleatorio, LasReaccionesEquilibranLasCargas) {
     for (int modelo = 0; modelo < cantidadModelosAleatorios; ++modelo) {
         resultante porCaso[2];
         construirModeloAleatorio(gen, porCaso);
-        const auto& factores = factoresAleatorios;
 
         capturaConsola consola;
         funcionSolucionU();
         EXPECT_EQ(consola.texto().find("Advertencia"), std::string::npos)
             << "modelo " << modelo << ": " << consola.texto();
 
-        for (int c = 0; c < 3; ++c) {
-            resultante carga;
-            for (int k = 0; k < 2; ++k) {
-                carga.fx += factores[c][k] * porCaso[k].fx;
-                carga.fy += factores[c][k] * porCaso[k].fy;
-                carga.mz += factores[c][k] * porCaso[k].mz;
-            }
+        for (int c = 0; c < combosAleatorios; ++c) {
+            const resultante carga = cargaDelCombo(porCaso, c);
             resultante reaccion;
             double magnitud = std::abs(carga.fx) + std::abs(carga.fy);
             for (const auto& n : nudo) {

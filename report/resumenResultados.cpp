@@ -1,0 +1,177 @@
+// "resumen.txt": the model in one line, then per combination the balance of
+// loads and reactions, the largest displacement and internal forces, and the
+// reactions of every support.
+#include <algorithm>
+#include <cmath>
+
+#include "equilibrioCargas.h"
+#include "extremosBarra.h"
+#include "globales.h"
+#include "seccionesTablas.h"
+#include "textoResumen.h"
+
+namespace {
+
+constexpr std::size_t anchoEtiqueta = 23;
+constexpr std::size_t anchoNumero = 15;
+
+// The value of largest magnitude of one quantity over the model, where it
+// occurs (node or bar in the user's numbering, direction or abscissa) and
+// the size its abscissa is measured against.
+struct mayorValor {
+    int numero = 0;
+    const char* nombre = "";
+    double valor = 0;
+    double x = 0;
+    double longitud = 0;
+    bool hallado = false;
+    void proponer(int n, const char* q, double v, double xx = 0, double L = 0) {
+        if (hallado && !(std::abs(v) > std::abs(valor))) return;
+        *this = {n, q, v, xx, L, true};
+    }
+};
+
+struct mayoresDelCombo {
+    mayorValor desplazamiento, giro, N, V, M;
+};
+
+// The extreme of larger magnitude of one force along a bar.
+void proponerExtremo(mayorValor& m, int barraUsuario, const char* q, const extremosEsfuerzo& e,
+                     double L) {
+    m.proponer(barraUsuario, q, e.maximo.valor, e.maximo.x, L);
+    m.proponer(barraUsuario, q, e.minimo.valor, e.minimo.x, L);
+}
+
+mayoresDelCombo mayores(int c, const std::vector<std::vector<extremosBarra>>& extremos) {
+    mayoresDelCombo m;
+    for (const auto& n : nudo) {
+        if (c >= n.getCantidadDeCombos()) continue;
+        m.desplazamiento.proponer(n.getNoNudoUsuario(), "ux", n.getDesplazamientoX(c));
+        m.desplazamiento.proponer(n.getNoNudoUsuario(), "uy", n.getDesplazamientoY(c));
+        m.giro.proponer(n.getNoNudoUsuario(), "giro", n.getGiroZ(c));
+    }
+    for (std::size_t i = 0; i < barra.size(); ++i) {
+        if (c >= static_cast<int>(extremos[i].size())) continue;
+        const extremosBarra& e = extremos[i][c];
+        const int numero = barra[i].getNoBarraUsuario();
+        const double L = barra[i].getLongitud();
+        proponerExtremo(m.N, numero, "N", e.N, L);
+        proponerExtremo(m.V, numero, "V", e.V, L);
+        proponerExtremo(m.M, numero, "M", e.M, L);
+    }
+    return m;
+}
+
+// Largest |value| of each kind in the section of one combination: the
+// reference below which a value is shown as 0.
+struct referencias {
+    double fuerza = 0, momento = 0;
+    void fuerzas(double a, double b) { fuerza = std::max({fuerza, std::abs(a), std::abs(b)}); }
+    void momentos(double a) { momento = std::max(momento, std::abs(a)); }
+};
+
+void escribirFila(std::ostream& s, const std::string& etiqueta, const std::string& a,
+                  const std::string& b, const std::string& c) {
+    s << aIzquierda(etiqueta, anchoEtiqueta) << aDerecha(a, anchoNumero) << aDerecha(b, anchoNumero)
+      << aDerecha(c, anchoNumero) << "\n";
+}
+
+void escribirMayorNudo(std::ostream& s, const char* titulo, const mayorValor& m) {
+    s << aIzquierda(titulo, anchoEtiqueta);
+    if (!m.hallado) {
+        s << "-\n";
+        return;
+    }
+    s << "nudo " << m.numero << ", " << m.nombre << " = " << cifra(m.valor, m.valor) << "\n";
+}
+
+void escribirMayorBarra(std::ostream& s, const char* titulo, const mayorValor& m,
+                        double referencia) {
+    s << aIzquierda(titulo, anchoEtiqueta);
+    if (!m.hallado) {
+        s << "-\n";
+        return;
+    }
+    s << "barra " << m.numero << ", x = " << cifra(m.x, m.longitud) << ", " << m.nombre << " = "
+      << cifra(m.valor, referencia) << "\n";
+}
+
+bool sinEquilibrio(int c) {
+    return std::find(combosSinEquilibrio.begin(), combosSinEquilibrio.end(), c) !=
+           combosSinEquilibrio.end();
+}
+
+void escribirCombo(std::ostream& s, int c, const std::string& nombre,
+                   const std::vector<std::vector<extremosBarra>>& extremos) {
+    const std::string titulo = "Combinación " + nombre;
+    s << "\n" << titulo << "\n" << std::string(caracteres(titulo), '=') << "\n";
+    if (sinEquilibrio(c)) {
+        s << "ATENCIÓN: la estructura es inestable o la matriz de rigidez es singular; esta "
+             "combinación no cumple el equilibrio y sus resultados no son válidos.\n";
+    }
+
+    const balanceEquilibrio bal = balanceDeEquilibrio(nudo, barra, c);
+    const mayoresDelCombo m = mayores(c, extremos);
+    referencias ref;
+    ref.fuerzas(bal.cargas.fx, bal.cargas.fy);
+    ref.fuerzas(bal.reacciones.fx, bal.reacciones.fy);
+    ref.fuerzas(m.N.valor, m.V.valor);
+    ref.momentos(bal.cargas.mz);
+    ref.momentos(bal.reacciones.mz);
+    ref.momentos(m.M.valor);
+    std::vector<const objNudo2d*> apoyos;
+    for (const auto& n : nudo) {
+        if (!esApoyo(n)) continue;
+        apoyos.push_back(&n);
+        const Eigen::Vector3d r = reaccionesDeApoyo(n, c);
+        ref.fuerzas(r(0), r(1));
+        ref.momentos(r(2));
+    }
+
+    s << "\nEquilibrio (ejes globales; momentos respecto del origen, antihorarios positivos)\n";
+    escribirFila(s, "", "Fx", "Fy", "Mz");
+    escribirFila(s, "Suma de cargas", cifra(bal.cargas.fx, ref.fuerza),
+                 cifra(bal.cargas.fy, ref.fuerza), cifra(bal.cargas.mz, ref.momento));
+    escribirFila(s, "Suma de reacciones", cifra(bal.reacciones.fx, ref.fuerza),
+                 cifra(bal.reacciones.fy, ref.fuerza), cifra(bal.reacciones.mz, ref.momento));
+    char error[32];
+    std::snprintf(error, sizeof error, "%.2e", bal.errorRelativo);
+    s << "Error relativo de equilibrio: " << error << "\n";
+
+    s << "\n";
+    escribirMayorNudo(s, "Mayor desplazamiento:", m.desplazamiento);
+    escribirMayorNudo(s, "Mayor giro:", m.giro);
+    escribirMayorBarra(s, "Mayor |N|:", m.N, ref.fuerza);
+    escribirMayorBarra(s, "Mayor |V|:", m.V, ref.fuerza);
+    escribirMayorBarra(s, "Mayor |M|:", m.M, ref.momento);
+
+    s << "\nReacciones de los apoyos\n";
+    escribirFila(s, "nudo", "Rx", "Ry", "Mz");
+    for (const objNudo2d* n : apoyos) {
+        const Eigen::Vector3d r = reaccionesDeApoyo(*n, c);
+        escribirFila(s, std::to_string(n->getNoNudoUsuario()), cifra(r(0), ref.fuerza),
+                     cifra(r(1), ref.fuerza), cifra(r(2), ref.momento));
+    }
+}
+
+}  // namespace
+
+void escribirResumen(std::ostream& s) {
+    s << "Resumen de resultados de " << nombreArchivo << "\n";
+    s << "Modelo: " << noNudos << " nudos, " << noBarras << " barras, " << noCombos
+      << " combinaciones, " << noLibres << " grados de libertad libres\n";
+    s << "Unidades: las del archivo de entrada.\n"
+         "Signos: N > 0 tracción; M > 0 tracciona la cara de -y local (la inferior de una viga\n"
+         "dibujada de izquierda a derecha); reacciones: fuerzas y momento que el apoyo ejerce "
+         "sobre\n"
+         "la estructura, en ejes globales, momentos antihorarios positivos.\n";
+
+    // The exact extremes of every bar, computed once for all combinations.
+    std::vector<std::vector<extremosBarra>> extremos;
+    for (int i = 0; i < static_cast<int>(barra.size()); ++i)
+        extremos.push_back(extremosDeBarra(barra[i], combosDeBarra(i)));
+
+    const std::vector<std::string> nombres = nombresDeCombos();
+    for (int c = 0; c < static_cast<int>(nombres.size()); ++c)
+        escribirCombo(s, c, nombres[c], extremos);
+}
