@@ -13,20 +13,11 @@
 #include "elementosPlot.h"
 #include "formatoNumero.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
+#include "trazosGl.h"
 
 namespace {
-
-void color(double r, double g, double b) {
-    glColor3f(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
-}
-
-void linea(double x1, double y1, double x2, double y2) {
-    glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glEnd();
-}
 
 // Arc of radius 1.6·t around the node from -90° to 135° and a head at the
 // end the moment turns towards: 135° when counter-clockwise (mz > 0),
@@ -45,7 +36,7 @@ void momentoNudo(double x, double y, double mz, double t) {
         linea(px, py, px + t, py - 0.1 * t);
     }
     glLineWidth(1);
-    if (flagActivo(14))
+    if (flagActivo(interruptor::textoDiagramas))
         drawNumFloat(x + 1.7 * t, y + 0.3 * t, std::abs(mz), precision, escalaTexto);
 }
 
@@ -82,7 +73,7 @@ void cargaTransversal(double L, double qi, double qf, double escala, double t) {
     }
     linea(0, -qi * escala, L, -qf * escala);
     color(0.3, 0.7, 0.3);
-    if (flagActivo(14)) {
+    if (flagActivo(interruptor::textoDiagramas)) {
         drawNumFloat(0.1 * L, -qi * escala, std::abs(qi), precision, escalaTexto);
         drawNumFloatRight(0.9 * L, -qf * escala, std::abs(qf), precision, escalaTexto);
     }
@@ -102,7 +93,7 @@ void cargaAxial(double L, double fi, double ff, double escala, double t) {
     }
     color(0.3, 0.7, 0.7);
     glLineWidth(1);
-    if (flagActivo(14)) {
+    if (flagActivo(interruptor::textoDiagramas)) {
         drawNumFloat(0.1 * L, -1.1 * escalaTexto, std::abs(fi), precision, escalaTexto);
         drawNumFloatRight(0.9 * L, -1.2 * escalaTexto, std::abs(ff), precision, escalaTexto);
     }

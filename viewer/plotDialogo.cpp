@@ -8,6 +8,7 @@
 
 #include "elementosPlot.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
 
 namespace {
@@ -77,7 +78,7 @@ void plotDialogo() {
 
     glPushMatrix();
     glLoadIdentity();
-    if (flagActivo(10)) escribir(0, 0.8, 0, 3 * L - W, H - 3 * L, textoAyuda);
+    if (flagActivo(interruptor::ayuda)) escribir(0, 0.8, 0, 3 * L - W, H - 3 * L, textoAyuda);
     escribir(0, 1, 0, 3 * L - W, 3 * L - H, dialogo + "\n/>" + comando);
     escribir(0, 1, 0, W - 20 * L, 3 * L - H, textoCredito);
     escribir(0, 1, 0, W - 20 * L, H - 3 * L, "COMBOS ACTIVADOS:");
@@ -85,7 +86,7 @@ void plotDialogo() {
     // shows the heading alone.
     const int combos = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
     for (int i = 0; i < combos; ++i) {
-        const bool activo = flagActivo(100 + i);
+        const bool activo = flagActivo(interruptor::primerCombo + i);
         escribir(0, activo ? 1.0 : 0.3, activo ? 0.2 : 0.05, W - 18 * L,
                  H - (3 * L + 1.2 * (i + 1) * L), nudo[0].getNombreCombo(i));
     }

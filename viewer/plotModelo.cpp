@@ -7,20 +7,11 @@
 
 #include "elementosPlot.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
+#include "trazosGl.h"
 
 namespace {
-
-void linea(double x1, double y1, double x2, double y2) {
-    glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glEnd();
-}
-
-void color(double r, double g, double b) {
-    glColor3f(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
-}
 
 // Symbols are sized by the given scale, or by the view (zCam/50, constant on
 // screen) when the scale is 0.
@@ -99,7 +90,7 @@ void plotArticulaciones() {
 
 // Node markers: spheres of a fixed model size, diagonalObj/200.
 void plotNudos() {
-    if (!flagActivo(16)) return;
+    if (!flagActivo(interruptor::marcadoresNudos)) return;
     for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
         if (!nudoVisible(i)) continue;
         color(0.7, 0, 0);

@@ -14,23 +14,14 @@
 #include "elementosPlot.h"
 #include "formatoNumero.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
+#include "trazosGl.h"
 
 namespace {
 
 // 21 stations per bar: 20 equal segments.
 const int muestras = 21;
-
-void color(const double (&c)[3]) {
-    glColor3f(static_cast<float>(c[0]), static_cast<float>(c[1]), static_cast<float>(c[2]));
-}
-
-void linea(double x1, double y1, double x2, double y2) {
-    glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glEnd();
-}
 
 // A label of a bar pointing left (angle above 90°) is drawn in a frame turned
 // 180° about an anchor so that it reads upright; otherwise directly.
@@ -81,7 +72,8 @@ Eigen::VectorXd contornoDiagrama(const Eigen::MatrixXd& m, double escala, const 
     for (Eigen::Index k = 0; k + 1 < n; ++k) linea(m(0, k), y(k), m(0, k + 1), y(k + 1));
     color(e.interior);
     for (Eigen::Index k = 0; k < n; ++k) {
-        if (flagActivo(15) || k == 0 || k == n - 1) linea(m(0, k), 0, m(0, k), y(k));
+        if (flagActivo(interruptor::lineasInteriores) || k == 0 || k == n - 1)
+            linea(m(0, k), 0, m(0, k), y(k));
     }
     return y;
 }
@@ -113,7 +105,7 @@ void diagramaFuerzas(int c, double escala, const estiloDiagrama& e,
         const bool girada = barra[i].getAngulo() * 180.0 / PI > 90.0;
         marcoBarra(i);
         const Eigen::VectorXd y = contornoDiagrama(m, escala, e);
-        if (flagActivo(14)) {
+        if (flagActivo(interruptor::textoDiagramas)) {
             glLineWidth(1);
             color(e.rotulos);
             etiquetas(i, m, y, girada);
@@ -154,8 +146,8 @@ void plotDeformada(int c, double escala) {
         glTranslatef(static_cast<float>(nudo[i].getX() + ux * escala),
                      static_cast<float>(nudo[i].getY() + uy * escala), 0.0f);
         color(cian);
-        if (flagActivo(16)) glutSolidSphere(r, 12, 12);
-        if (flagActivo(14)) {
+        if (flagActivo(interruptor::marcadoresNudos)) glutSolidSphere(r, 12, 12);
+        if (flagActivo(interruptor::textoDiagramas)) {
             color(gris);
             drawTextoEscalado(r, escalaTexto, "Ux, Uy, Giro:", escalaTexto);
             drawNumSci(r, 0, ux, precision, escalaTexto);

@@ -7,6 +7,7 @@
 
 #include "funcionPlot.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
 
@@ -27,7 +28,7 @@ void tecladoEspecial(int key, int, int) {
         glutPostRedisplay();
     }
     if (key == GLUT_KEY_F1) {
-        ++flags[10];
+        ++flags[interruptor::ayuda];
         glutPostRedisplay();
     }
 }
