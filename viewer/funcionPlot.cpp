@@ -20,9 +20,12 @@ void funcionPlot(int argc, char** argv) {
     mostrarTodo();
     funcionFronteraGraf();
 
+    // A frame is drawn only when something changed: every callback that
+    // changes the picture asks for one, GLUT asks after a reshape or when
+    // the window is uncovered, and nothing is drawn while the user only
+    // looks (no idle callback).
     glutDisplayFunc(draw);
     glutReshapeFunc(changeSize);
-    glutIdleFunc(draw);
     glutMouseFunc(mouseButton);
     glutMotionFunc(mouseMove);
     glutKeyboardFunc(teclado);

@@ -6,9 +6,12 @@
 // restrained or sprung node.
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
+#include "cacheCapas.h"
 #include "capasResultados.h"
 #include "elementosPlot.h"
 #include "formatoNumero.h"
@@ -105,59 +108,102 @@ void lineaReaccion(const char* nombre, double valor, double y) {
     drawTextoEscalado(0.1, y, texto.c_str(), escalaTexto);
 }
 
+// Characters of the longest magnitude among the values.
+int caracteresRotulo(std::initializer_list<double> valores) {
+    int n = 0;
+    for (double v : valores) {
+        n = std::max(n, static_cast<int>(formatearNumero(std::abs(v), precision, false).size()));
+    }
+    return n;
+}
+
 }  // namespace
 
+// One piece per loaded node and per loaded bar.
 void plotCarga(int c, double escala) {
     if (!comboExiste(c)) return;
-    // Heads keep their size on screen.
-    const double t = zCam / 100;
-    color(0.8, 0.2, 0.2);
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-        if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-        cargasNudo(i, c, escala, t);
-    }
+    dibujarCapa(capaCache::cargas, c, escala, [c, escala](constructorPiezas& pieza) {
+        // Heads keep their size on screen.
+        const double t = zCam / 100;
+        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
+            const double px = nudo[i].getPxCombo(c), py = nudo[i].getPyCombo(c);
+            const double mz = nudo[i].getMzCombo(c);
+            if (px == 0 && py == 0 && mz == 0) continue;
+            pieza.iniciar();
+            color(0.8, 0.2, 0.2);
+            cargasNudo(i, c, escala, t);
+            const double x = nudo[i].getX(), y = nudo[i].getY();
+            pieza.punto(x, y);
+            pieza.punto(x - px * escala, y);
+            pieza.punto(x, y - py * escala);
+            pieza.holgura(3 * t);
+            pieza.rotulo(caracteresRotulo({px, py, mz}));
+            pieza.terminar();
+        }
 
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
-        const double L = barra[i].getLongitud();
-        const double qi = barra[i].getQInicioCombo(c), qf = barra[i].getQFinCombo(c);
-        const double fi = barra[i].getFInicioCombo(c), ff = barra[i].getFFinCombo(c);
-        if (qi != 0 || qf != 0) {
-            marcoBarra(i);
-            cargaTransversal(L, qi, qf, escala, t);
-            glPopMatrix();
+        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+            if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
+            const double L = barra[i].getLongitud();
+            const double qi = barra[i].getQInicioCombo(c), qf = barra[i].getQFinCombo(c);
+            const double fi = barra[i].getFInicioCombo(c), ff = barra[i].getFFinCombo(c);
+            const bool transversal = qi != 0 || qf != 0, axial = fi != 0 || ff != 0;
+            if (!transversal && !axial) continue;
+            pieza.iniciar();
+            if (transversal) {
+                marcoBarra(i);
+                cargaTransversal(L, qi, qf, escala, t);
+                glPopMatrix();
+            }
+            if (axial) {
+                marcoBarra(i);
+                cargaAxial(L, fi, ff, escala, t);
+                glPopMatrix();
+            }
+            pieza.puntoEnBarra(i, 0, 0);
+            pieza.puntoEnBarra(i, L, 0);
+            pieza.puntoEnBarra(i, 0, -qi * escala);
+            pieza.puntoEnBarra(i, L, -qf * escala);
+            pieza.holgura(2 * t);
+            pieza.rotulo(caracteresRotulo({qi, qf, fi, ff}));
+            pieza.terminar();
         }
-        if (fi != 0 || ff != 0) {
-            marcoBarra(i);
-            cargaAxial(L, fi, ff, escala, t);
-            glPopMatrix();
-        }
-    }
+    });
 }
 
 // Reactions listed from 0.1 right of the node downwards, one line per
-// restrained or sprung component.
+// restrained or sprung component; one piece per node.
 void plotReacciones(int c) {
     if (!comboConResultados(c)) return;
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-        if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-        const Eigen::Vector3i apoyo = nudo[i].getApoyo();
-        glPushMatrix();
-        glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()), 0.0f);
-        color(1, 0, 0);
-        glLineWidth(1);
-        double y = 0;
-        if (apoyo(0) == 1 || nudo[i].getResorteX() != 0) {
-            lineaReaccion("Rx: ", nudo[i].getReaccionX(c), y);
-            y -= escalaTexto;
+    dibujarCapa(capaCache::reacciones, c, 0, [c](constructorPiezas& pieza) {
+        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
+            const Eigen::Vector3i apoyo = nudo[i].getApoyo();
+            pieza.iniciar();
+            glPushMatrix();
+            glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()),
+                         0.0f);
+            color(1, 0, 0);
+            glLineWidth(1);
+            double y = 0;
+            const double rx = nudo[i].getReaccionX(c), ry = nudo[i].getReaccionY(c);
+            const double rm = nudo[i].getReaccionM(c);
+            if (apoyo(0) == 1 || nudo[i].getResorteX() != 0) {
+                lineaReaccion("Rx: ", rx, y);
+                y -= escalaTexto;
+            }
+            if (apoyo(1) == 1 || nudo[i].getResorteY() != 0) {
+                lineaReaccion("Ry: ", ry, y);
+                y -= escalaTexto;
+            }
+            if (apoyo(2) == 1 || nudo[i].getResorteGiro() != 0) {
+                lineaReaccion("Mz: ", rm, y);
+            }
+            glPopMatrix();
+            pieza.punto(nudo[i].getX(), nudo[i].getY());
+            // "Rx: " and the sign before the digits.
+            pieza.rotulo(caracteresRotulo({rx, ry, rm}) + 5);
+            pieza.terminar();
         }
-        if (apoyo(1) == 1 || nudo[i].getResorteY() != 0) {
-            lineaReaccion("Ry: ", nudo[i].getReaccionY(c), y);
-            y -= escalaTexto;
-        }
-        if (apoyo(2) == 1 || nudo[i].getResorteGiro() != 0) {
-            lineaReaccion("Mz: ", nudo[i].getReaccionM(c), y);
-        }
-        glPopMatrix();
-    }
+    });
 }
