@@ -6,6 +6,7 @@
 #include <string>
 
 #include "elementosPlot.h"
+#include "esferaNudo.h"
 #include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
@@ -60,13 +61,16 @@ void simboloResorteGiro() {
 
 }  // namespace
 
+// Every visible bar as one thick grey segment, all in one run.
 void plotBarras() {
+    glLineWidth(3);
+    color(0.5, 0.5, 0.5);
+    glBegin(GL_LINES);
     for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
         if (!barraVisible(i)) continue;
-        glLineWidth(3);
-        color(0.5, 0.5, 0.5);
-        linea(barra[i].getXi(), barra[i].getYi(), barra[i].getXf(), barra[i].getYf());
+        tramo(barra[i].getXi(), barra[i].getYi(), barra[i].getXf(), barra[i].getYf());
     }
+    glEnd();
 }
 
 // A circle at 3 % / 97 % of the bar for each end that is not rigid (the
@@ -96,7 +100,7 @@ void plotNudos() {
         color(0.7, 0, 0);
         glPushMatrix();
         glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()), 0.0f);
-        glutSolidSphere(diagonalObj / 200.0, 12, 12);
+        esferaNudo(diagonalObj / 200.0);
         glPopMatrix();
     }
 }

@@ -14,6 +14,7 @@
 #include "cacheCapas.h"
 #include "capasResultados.h"
 #include "elementosPlot.h"
+#include "esferaNudo.h"
 #include "formatoNumero.h"
 #include "globales.h"
 #include "interruptores.h"
@@ -162,6 +163,8 @@ void plotDeformada(int c, double escala) {
         const double gris[3] = {0.7, 0.7, 0.7};
         const double r = (xMax - xMin) / 200.0;
         const char* const titulo = "Ux, Uy, Giro:";
+        // The marker's list is made before the pieces are compiled.
+        if (flagActivo(interruptor::marcadoresNudos)) listaEsfera(r);
         for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
             if (!nudoConResultados(i, c)) continue;
             pieza.iniciar();
@@ -172,7 +175,7 @@ void plotDeformada(int c, double escala) {
             glPushMatrix();
             glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
             color(cian);
-            if (flagActivo(interruptor::marcadoresNudos)) glutSolidSphere(r, 12, 12);
+            if (flagActivo(interruptor::marcadoresNudos)) esferaNudo(r);
             pieza.punto(x - r, y - r);
             pieza.punto(x + r, y + r);
             if (flagActivo(interruptor::textoDiagramas)) {
