@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "capturaVectorial.h"
 #include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
@@ -180,6 +181,13 @@ void constructorPiezas::terminar() {
 
 void dibujarCapa(capaCache capa, int c, double escala,
                  const std::function<void(constructorPiezas&)>& construir) {
+    // A vector capture sees every line width only from direct drawing.
+    if (capturaVectorialEnCurso()) {
+        constructorPiezas::datos d;
+        constructorPiezas directo(d);
+        construir(directo);
+        return;
+    }
     // Another model: nothing kept is of use any more.
     if (versionEnCache != versionModelo()) {
         for (auto& par : cache) liberar(par.second);

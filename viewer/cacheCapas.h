@@ -38,7 +38,8 @@ class constructorPiezas {
 
 // Draws layer `capa` of combination c at the given scale: from the kept
 // pieces when they are still valid, otherwise after construir has drawn
-// them again through the constructor.
+// them again through the constructor. A vector capture draws the layer
+// directly, keeping nothing.
 void dibujarCapa(capaCache capa, int c, double escala,
                  const std::function<void(constructorPiezas&)>& construir);
 

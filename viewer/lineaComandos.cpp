@@ -1,10 +1,13 @@
 #include "lineaComandos.h"
 
 #include <sstream>
+#include <utility>
 #include <vector>
 
+#include "autoEscala.h"
 #include "globales.h"
 #include "interruptores.h"
+#include "vigilanciaArchivo.h"
 
 const char* const textoIngreseComando = "Ingrese Comando:";
 const char* const preguntaCombo = "Escriba el nombre del Combo y presione ENTER:";
@@ -13,6 +16,8 @@ const char* const errorListaBarras =
     "Existen valores no válidos en la lista de barras.  Ingrese Comando:";
 
 namespace {
+
+formatoCaptura capturaPedida = formatoCaptura::ninguno;
 
 int& flag(int i) {
     if (static_cast<size_t>(i) >= flags.size()) flags.resize(i + 1, 0);
@@ -160,6 +165,20 @@ bool ejecutarComando() {
                       ? "Graficacion de Apoyos Activada. Ingrese Comando:"
                       : "Graficacion de Apoyos Desactivada. Ingrese Comando:";
     }
+    // The window takes the capture and gives the reply; until then, and
+    // without a window, the plain prompt.
+    for (const auto& [palabra, formato] :
+         {std::pair{"captura", formatoCaptura::png}, std::pair{"capturaPDF", formatoCaptura::pdf},
+          std::pair{"capturaSVG", formatoCaptura::svg}}) {
+        if (comando != palabra) continue;
+        capturaPedida = formato;
+        dialogo = textoIngreseComando;
+    }
+    if (comando == "autoEscala") dialogo = ajustarEscalaAutomatica();
+    if (comando == "vigilar") {
+        dialogo = alternarVigilancia() ? "Vigilancia del archivo Activada. Ingrese Comando:"
+                                       : "Vigilancia del archivo Desactivada. Ingrese Comando:";
+    }
     // The combination prompt is tested before "combo" sets it, so the name
     // comes with the next line. Without nodes there is no combination list.
     if (dialogo == preguntaCombo) {
@@ -222,6 +241,12 @@ efectoTecla procesarTecla(unsigned char tecla, bool soloShift, bool soloAlt) {
     }
     comando += static_cast<char>(tecla);
     return efectoTecla::seguir;
+}
+
+formatoCaptura tomarCapturaPedida() {
+    const formatoCaptura f = capturaPedida;
+    capturaPedida = formatoCaptura::ninguno;
+    return f;
 }
 
 bool nudoVisible(int i) {

@@ -27,7 +27,7 @@ namespace {
 // -90° when clockwise.
 void momentoNudo(double x, double y, double mz, double t) {
     const double r = 1.6 * t;
-    glLineWidth(2);
+    anchoLinea(2);
     plotArco(x, y, r, -90, 135);
     if (mz > 0) {
         const double px = x - std::cos(PI / 4) * r, py = y + std::sin(PI / 4) * r;
@@ -38,7 +38,7 @@ void momentoNudo(double x, double y, double mz, double t) {
         linea(px, py, px + 0.6 * t, py + 0.6 * t);
         linea(px, py, px + t, py - 0.1 * t);
     }
-    glLineWidth(1);
+    anchoLinea(1);
     if (flagActivo(interruptor::textoDiagramas))
         drawNumFloat(x + 1.7 * t, y + 0.3 * t, std::abs(mz), precision, escalaTexto);
 }
@@ -51,15 +51,15 @@ void cargasNudo(int i, int c, double escala, double t) {
     const double py = nudo[i].getPyCombo(c);
     const double mz = nudo[i].getMzCombo(c);
     if (px != 0) {
-        glLineWidth(2);
+        anchoLinea(2);
         drawFlecha(x - px * escala, y, x, y, t);
-        glLineWidth(1);
+        anchoLinea(1);
         drawNumFloat(x - px * escala, y, std::abs(px), precision, escalaTexto);
     }
     if (py != 0) {
-        glLineWidth(2);
+        anchoLinea(2);
         drawFlecha(x, y - py * escala, x, y, t);
-        glLineWidth(1);
+        anchoLinea(1);
         drawNumFloat(x, y - py * escala, std::abs(py), precision, escalaTexto);
     }
     if (mz != 0) momentoNudo(x, y, mz, t);
@@ -70,7 +70,7 @@ void cargasNudo(int i, int c, double escala, double t) {
 // station where the load is zero has a zero-length arrow, which draws nothing.
 void cargaTransversal(double L, double qi, double qf, double escala, double t) {
     color(0, 0.3, 0);
-    glLineWidth(1);
+    anchoLinea(1);
     for (int j = 0; j <= 10; ++j) {
         drawFlecha(j * L / 10, -(qi + j * (qf - qi) / 10) * escala, j * L / 10, 0, t);
     }
@@ -87,7 +87,7 @@ void cargaTransversal(double L, double qi, double qf, double escala, double t) {
 // magnitudes below the axis.
 void cargaAxial(double L, double fi, double ff, double escala, double t) {
     color(0, 0.4, 0.5);
-    glLineWidth(2);
+    anchoLinea(2);
     const double g = (fi + ff) / 2 * escala;
     for (int j = 0; j <= 10; ++j) {
         const double h = j * L / 10;
@@ -95,7 +95,7 @@ void cargaAxial(double L, double fi, double ff, double escala, double t) {
         if (g < 0) drawFlecha(h, 0, h - 0.0001, 0, t);
     }
     color(0.3, 0.7, 0.7);
-    glLineWidth(1);
+    anchoLinea(1);
     if (flagActivo(interruptor::textoDiagramas)) {
         drawNumFloat(0.1 * L, -1.1 * escalaTexto, std::abs(fi), precision, escalaTexto);
         drawNumFloatRight(0.9 * L, -1.2 * escalaTexto, std::abs(ff), precision, escalaTexto);
@@ -145,8 +145,8 @@ void plotCarga(int c, double escala) {
         for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
             if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
             const double L = barra[i].getLongitud();
-            const double qi = barra[i].getQInicioCombo(c), qf = barra[i].getQFinCombo(c);
-            const double fi = barra[i].getFInicioCombo(c), ff = barra[i].getFFinCombo(c);
+            const intensidadesCarga q = intensidadesDibujadas(barra[i], c);
+            const double qi = q.qi, qf = q.qf, fi = q.fi, ff = q.ff;
             const bool transversal = qi != 0 || qf != 0, axial = fi != 0 || ff != 0;
             if (!transversal && !axial) continue;
             pieza.iniciar();
@@ -184,7 +184,7 @@ void plotReacciones(int c) {
             glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()),
                          0.0f);
             color(1, 0, 0);
-            glLineWidth(1);
+            anchoLinea(1);
             double y = 0;
             const double rx = nudo[i].getReaccionX(c), ry = nudo[i].getReaccionY(c);
             const double rm = nudo[i].getReaccionM(c);

@@ -8,6 +8,7 @@
 
 #include <Eigen/Dense>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -26,8 +27,8 @@ namespace {
 // 21 stations per bar: 20 equal segments.
 const int muestras = 21;
 
-// A label of a bar pointing left (angle above 90°) is drawn in a frame turned
-// 180° about an anchor so that it reads upright; otherwise directly.
+// A label of a bar pointing left (angle beyond ±90°) is drawn in a frame
+// turned 180° about an anchor so that it reads upright; otherwise directly.
 // dibujo(x, y) draws the label at (x, y) of the frame in use.
 void rotular(bool girada, double x, double y, double xAncla, double yAncla, double xGirada,
              double yGirada, const std::function<void(double, double)>& dibujo) {
@@ -72,7 +73,7 @@ Eigen::VectorXd contornoDiagrama(const Eigen::MatrixXd& m, double escala, const 
     Eigen::VectorXd y = m.row(1).transpose() * (e.signo * escala);
     const Eigen::Index n = m.cols();
     const bool interiores = flagActivo(interruptor::lineasInteriores);
-    glLineWidth(1);
+    anchoLinea(1);
     glBegin(GL_LINES);
     color(e.contorno);
     for (Eigen::Index k = 0; k + 1 < n; ++k) tramo(m(0, k), y(k), m(0, k + 1), y(k + 1));
@@ -118,7 +119,8 @@ void diagramaFuerzas(capaCache capa, int c, double escala, const estiloDiagrama&
             if (!barraConResultados(i, c)) continue;
             pieza.iniciar();
             const Eigen::MatrixXd m = (barra[i].*muestreo)(c, muestras);
-            const bool girada = barra[i].getAngulo() * 180.0 / PI > 90.0;
+            // Turned for bars running leftwards, up or down (|angle| > 90°).
+            const bool girada = std::abs(barra[i].getAngulo() * 180.0 / PI) > 90.0;
             marcoBarra(i);
             const Eigen::VectorXd y = contornoDiagrama(m, escala, e);
             for (Eigen::Index k = 0; k < m.cols(); ++k) {
@@ -126,7 +128,7 @@ void diagramaFuerzas(capaCache capa, int c, double escala, const estiloDiagrama&
                 pieza.puntoEnBarra(i, m(0, k), y(k));
             }
             if (flagActivo(interruptor::textoDiagramas)) {
-                glLineWidth(1);
+                anchoLinea(1);
                 color(e.rotulos);
                 etiquetas(i, m, y, girada);
                 pieza.rotulo(caracteresRotulo(m));
@@ -143,14 +145,6 @@ void marcoBarra(int i) {
     glPushMatrix();
     glTranslatef(static_cast<float>(barra[i].getXi()), static_cast<float>(barra[i].getYi()), 0.0f);
     glRotatef(static_cast<float>(barra[i].getAngulo() * 180.0 / PI), 0.0f, 0.0f, 1.0f);
-}
-
-bool comboExiste(int c) {
-    return c >= 0 && c < noCombos;
-}
-
-bool comboConResultados(int c) {
-    return modeloResuelto && comboExiste(c);
 }
 
 // Displaced nodes (marker and, with switch 14, their displacements in
@@ -199,7 +193,7 @@ void plotDeformada(int c, double escala) {
         for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
             if (!barraConResultados(i, c)) continue;
             pieza.iniciar();
-            glLineWidth(1);
+            anchoLinea(1);
             color(cian);
             const Eigen::MatrixXd p = barra[i].getBarraDeformada(c, muestras, escala);
             glBegin(GL_LINES);

@@ -7,6 +7,7 @@
 #include "globales.h"
 #include "lineaComandos.h"
 #include "modeloIncompleto.h"
+#include "vigilanciaArchivo.h"
 
 namespace {
 int version = 0;
@@ -35,5 +36,6 @@ void recargarModelo() {
     }
     mostrarTodo();
     ajustarFlagsCombos();
+    anotarArchivoLeido();
     std::cout.flush();
 }

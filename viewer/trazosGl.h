@@ -13,6 +13,9 @@ inline void color(const double (&c)[3]) {
     color(c[0], c[1], c[2]);
 }
 
+// Line width for what follows (passed on to a vector capture as well).
+void anchoLinea(double ancho);
+
 // One segment on its own.
 inline void linea(double x1, double y1, double x2, double y2) {
     glBegin(GL_LINES);
