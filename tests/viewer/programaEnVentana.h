@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <thread>
@@ -134,8 +135,7 @@ class programaEnVentana : public ::testing::Test {
             execl(programa.c_str(), "karvel2d", archivo.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
-        ventana = salidaDe("timeout 20 xdotool search --sync --onlyvisible --pid " +
-                           std::to_string(pid) + " --name '^KARVEL-2D$' | head -1");
+        buscarVentana(20);
         ASSERT_NE("", ventana) << "no apareció la ventana KARVEL-2D";
         xdo("windowfocus --sync " + ventana);
         xdo("mousemove --window " + ventana + " 500 400");
@@ -145,6 +145,13 @@ class programaEnVentana : public ::testing::Test {
     void TearDown() override {
         detener();
         if (!carpeta.empty()) (void)std::system(("rm -rf '" + carpeta + "'").c_str());
+    }
+
+    // What the program printed.
+    std::string consolaDelPrograma() const {
+        std::ifstream f(carpeta + "/consola.log");
+        std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        return texto;
     }
 
     void detener() {
@@ -169,7 +176,17 @@ class programaEnVentana : public ::testing::Test {
         const std::string ppm = carpeta + "/captura.ppm";
         (void)std::system(
             ("xwd -silent -id " + ventana + " | convert xwd:- ppm:'" + ppm + "'").c_str());
-        return leerPpm(ppm);
+        imagen im = leerPpm(ppm);
+        // A window that is gone while the program lives: look its window up again.
+        if (im.datos.empty() && pid > 0 && kill(pid, 0) == 0) buscarVentana(2);
+        return im;
+    }
+
+    // The program's visible window, waited for up to `segundos`.
+    void buscarVentana(int segundos) {
+        ventana = salidaDe("timeout " + std::to_string(segundos) +
+                           " xdotool search --sync --onlyvisible --pid " + std::to_string(pid) +
+                           " --name '^KARVEL-2D$' | head -1");
     }
 
     // An image file of any kind that convert reads (PNG, ...).
@@ -213,7 +230,14 @@ class programaEnVentana : public ::testing::Test {
             previa = std::move(actual);
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
-        ADD_FAILURE() << "la ventana no cambió o no se estabilizó";
+        int estado = 0;
+        const bool termino = pid > 0 && waitpid(pid, &estado, WNOHANG) == pid;
+        ADD_FAILURE() << "la ventana no cambió o no se estabilizó"
+                      << (termino ? "; el programa terminó con estado " + std::to_string(estado)
+                                  : std::string())
+                      << "\n"
+                      << consolaDelPrograma();
+        if (termino) pid = -1;
         return previa;
     }
 

@@ -1,6 +1,5 @@
 // Captures taken in the test's own window: the names numbered from 001,
 // the reply texts, and nothing left in a folder that takes no files.
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +7,7 @@
 #include <fstream>
 
 #include "capturaVentana.h"
+#include "carpetaSoloLectura.h"
 #include "funcionPlot.h"
 #include "modeloVisor.h"
 #include "ventanaPrueba.h"
@@ -76,16 +76,9 @@ TEST_F(capturaEnCarpeta, respuestasDeCadaCaptura) {
 
 TEST_F(capturaEnCarpeta, carpetaSinEscrituraDiceLaCausaYNoDejaArchivo) {
     const std::string soloLectura = carpeta + "/soloLectura";
-    ASSERT_EQ(0, mkdir(soloLectura.c_str(), 0755));
-    bool montada = false;
-    if (geteuid() == 0) {
-        if (mount("tmpfs", soloLectura.c_str(), "tmpfs", MS_RDONLY, "size=64k") != 0) {
-            GTEST_SKIP() << "no se pudo montar una carpeta de solo lectura";
-        }
-        montada = true;
-    } else {
-        ASSERT_EQ(0, chmod(soloLectura.c_str(), 0555));
-    }
+    carpetaSoloLectura sinEscritura;
+    if (!sinEscritura.crear(soloLectura))
+        GTEST_SKIP() << "no se pudo hacer una carpeta de solo lectura";
     ASSERT_EQ(0, chdir(soloLectura.c_str()));
     for (formatoCaptura f : {formatoCaptura::png, formatoCaptura::pdf, formatoCaptura::svg}) {
         tomarCaptura(f);
@@ -98,5 +91,4 @@ TEST_F(capturaEnCarpeta, carpetaSinEscrituraDiceLaCausaYNoDejaArchivo) {
         EXPECT_FALSE(existe(std::string("captura-001.") + ext));
     }
     ASSERT_EQ(0, chdir(carpeta.c_str()));
-    if (montada) umount(soloLectura.c_str());
 }

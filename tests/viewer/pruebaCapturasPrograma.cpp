@@ -4,12 +4,10 @@
 // usual tools; a folder that takes no files gets none; "autoEscala" makes
 // the largest moment 8 % of the view; "vigilar" reloads on every change of
 // the file.
-#include <sys/mount.h>
-#include <sys/stat.h>
-
 #include <functional>
 #include <sstream>
 
+#include "carpetaSoloLectura.h"
 #include "programaEnVentana.h"
 
 namespace {
@@ -138,20 +136,11 @@ TEST_F(capturas, capturasVectorialesSeLeenConLasHerramientasHabituales) {
 }
 
 TEST_F(capturas, carpetaSinEscrituraNoRecibeArchivo) {
-    // A folder no one may write in: a read-only file system for root (who
-    // writes anywhere else), a folder without write permission otherwise.
     detener();
     const std::string soloLectura = carpeta + "/soloLectura";
-    ASSERT_EQ(0, mkdir(soloLectura.c_str(), 0755));
-    bool montada = false;
-    if (geteuid() == 0) {
-        if (mount("tmpfs", soloLectura.c_str(), "tmpfs", MS_RDONLY, "size=64k") != 0) {
-            GTEST_SKIP() << "no se pudo montar una carpeta de solo lectura";
-        }
-        montada = true;
-    } else {
-        ASSERT_EQ(0, chmod(soloLectura.c_str(), 0555));
-    }
+    carpetaSoloLectura sinEscritura;
+    if (!sinEscritura.crear(soloLectura))
+        GTEST_SKIP() << "no se pudo hacer una carpeta de solo lectura";
     arrancar(soloLectura, carpeta + "/ingresoDatos.txt");
     imagen pantalla = trasCambio(imagen{});
     comando("captura");
@@ -161,7 +150,6 @@ TEST_F(capturas, carpetaSinEscrituraNoRecibeArchivo) {
     comando("plotApoyos");
     pantalla = trasCambio(pantalla);
     detener();
-    if (montada) umount(soloLectura.c_str());
 }
 
 TEST_F(capturas, autoEscalaLlevaElMayorMomentoAlOchoPorCientoDeLaVista) {

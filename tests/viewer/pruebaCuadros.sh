@@ -8,21 +8,11 @@
 set -u
 binarios=$1
 datos=$2
-if [ -z "${DISPLAY:-}" ]; then
-  echo "Sin pantalla (DISPLAY vacía): prueba de punta a punta omitida; ejecútela bajo xvfb-run."
-  exit 77
-fi
-export GALLIUM_DRIVER=llvmpipe
-# Sanitizer build: the preload library comes before the sanitizer runtime,
-# and the GL driver's allocations cannot be told from ours at exit.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0:verify_asan_link_order=0"
-dir=$(mktemp -d /tmp/karvel-cuadros-XXXXXX)
-APP=
-trap '[ -n "$APP" ] && kill $APP 2>/dev/null; xset r on 2>/dev/null; rm -rf "$dir"' EXIT
-cd "$dir"
-cp "$datos/visor/portico.txt" modelo.txt
-fallos=0
-falla() { echo "FALLA: $*"; fallos=$((fallos + 1)); }
+aqui=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=comunVisor.sh
+source "$aqui/comunVisor.sh"
+# The preload library comes before the sanitizer runtime.
+export ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
 
 cuadros() { cat cuadros.txt 2>/dev/null || echo 0; }
 # Waits (up to 20 s) until the count has not moved for 0.6 s; prints it.
