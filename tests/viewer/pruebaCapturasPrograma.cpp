@@ -46,13 +46,18 @@ bool esperar(const std::function<bool()>& condicion) {
 
 class capturas : public programaEnVentana {
   protected:
+    // One line typed, shown, then run with Enter: the window after the
+    // reply (the typing alone changes the window too).
+    imagen ejecutar(const std::string& texto, const imagen& antes) {
+        xdo("type --delay 20 '" + texto + "'");
+        const imagen escrita = trasCambio(antes);
+        xdo("key Return");
+        return trasCambio(escrita);
+    }
     // The moments of C1 on screen.
     imagen momentosC1() {
         imagen pantalla = trasCambio(imagen{});
-        for (const char* c : {"plotM", "combo", "C1"}) {
-            comando(c);
-            pantalla = trasCambio(pantalla);
-        }
+        for (const char* c : {"plotM", "combo", "C1"}) pantalla = ejecutar(c, pantalla);
         return pantalla;
     }
 };
@@ -61,20 +66,20 @@ class capturas : public programaEnVentana {
 
 TEST_F(capturas, capturaPngIgualALaVentanaYNumerada) {
     imagen pantalla = momentosC1();
-    comando("captura");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("captura", pantalla);
     const std::string primera = carpeta + "/captura-001.png";
     ASSERT_TRUE(existe(primera));
     const imagen png = leerImagen(primera);
     ASSERT_EQ(1000, png.ancho);
     ASSERT_EQ(800, png.alto);
-    EXPECT_TRUE(png == capturar()) << "la captura es la ventana, píxel por píxel";
+    EXPECT_TRUE(esperar([&] { return png == capturar(); }))
+        << "la captura es la ventana, píxel por píxel";
     EXPECT_GT(png.contar(contornoM), 50);
 
-    comando("captura");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("captura", pantalla);
     ASSERT_TRUE(existe(carpeta + "/captura-002.png"));
-    EXPECT_TRUE(leerImagen(carpeta + "/captura-002.png") == capturar());
+    const imagen segunda = leerImagen(carpeta + "/captura-002.png");
+    EXPECT_TRUE(esperar([&] { return segunda == capturar(); }));
     EXPECT_TRUE(png == leerImagen(primera)) << "la primera no se sobrescribe";
 }
 
@@ -83,8 +88,7 @@ TEST_F(capturas, capturasVectorialesSeLeenConLasHerramientasHabituales) {
         if (!hayComando(c)) GTEST_SKIP() << "Falta " << c;
     }
     imagen pantalla = momentosC1();
-    comando("capturaPDF");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("capturaPDF", pantalla);
     const std::string pdf = carpeta + "/captura-001.pdf";
     ASSERT_TRUE(esperar([&] { return existe(pdf); }));
     EXPECT_EQ("%PDF", contenido(pdf).substr(0, 4));
@@ -116,8 +120,7 @@ TEST_F(capturas, capturasVectorialesSeLeenConLasHerramientasHabituales) {
     ASSERT_GT(enVentana.size(), 50u);
     EXPECT_GE(cerca, static_cast<int>(0.99 * enVentana.size()));
 
-    comando("capturaSVG");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("capturaSVG", pantalla);
     const std::string svg = carpeta + "/captura-001.svg";
     ASSERT_TRUE(existe(svg));
     EXPECT_EQ(0, std::system(("/usr/bin/python3 -c 'import sys, xml.etree.ElementTree as E; "
@@ -143,12 +146,10 @@ TEST_F(capturas, carpetaSinEscrituraNoRecibeArchivo) {
         GTEST_SKIP() << "no se pudo hacer una carpeta de solo lectura";
     arrancar(soloLectura, carpeta + "/ingresoDatos.txt");
     imagen pantalla = trasCambio(imagen{});
-    comando("captura");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("captura", pantalla);
     EXPECT_FALSE(existe(soloLectura + "/captura-001.png"));
     // The program goes on: the next command still works.
-    comando("plotApoyos");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("plotApoyos", pantalla);
     detener();
 }
 
@@ -156,8 +157,7 @@ TEST_F(capturas, autoEscalaLlevaElMayorMomentoAlOchoPorCientoDeLaVista) {
     imagen pantalla = momentosC1();
     xdo("key alt+t");  // no labels: the outline alone in the moment colour
     pantalla = trasCambio(pantalla);
-    comando("autoEscala");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("autoEscala", pantalla);
     // The beam (3 px wide) and the lowest outline pixel at mid-span, x = 2
     // of the 4 × 3 frame: window column 500. The view's shorter side is the
     // window height, 800 px: 8 % is 64 px.
@@ -179,8 +179,7 @@ TEST_F(capturas, autoEscalaLlevaElMayorMomentoAlOchoPorCientoDeLaVista) {
 
 TEST_F(capturas, vigilarRecargaUnaVezPorCambio) {
     imagen pantalla = momentosC1();
-    comando("vigilar");
-    pantalla = trasCambio(pantalla);
+    pantalla = ejecutar("vigilar", pantalla);
     const std::string modelo = carpeta + "/ingresoDatos.txt";
     const std::string consola = carpeta + "/consola.log";
     const std::string reporte = carpeta + "/resultados.txt";
@@ -188,6 +187,12 @@ TEST_F(capturas, vigilarRecargaUnaVezPorCambio) {
     const std::string original = contenido(modelo);
     EXPECT_EQ(0, vecesEn(consola, banner));
 
+    // Each write whole at once (written beside and renamed over), so that a
+    // loaded machine never shows the watch a half-written file.
+    auto escribirModelo = [&](const std::string& texto) {
+        std::ofstream(modelo + ".nuevo", std::ios::trunc) << texto;
+        std::rename((modelo + ".nuevo").c_str(), modelo.c_str());
+    };
     // Twice the distributed load: the picture and the report change.
     auto conCarga = [&](const char* carga) {
         std::string t = original;
@@ -196,16 +201,16 @@ TEST_F(capturas, vigilarRecargaUnaVezPorCambio) {
                   std::string("distribuidaLocal: CV 0 0 ") + carga + " " + carga + " 2");
         return t;
     };
-    std::ofstream(modelo, std::ios::trunc) << conCarga("-30");
+    escribirModelo(conCarga("-30"));
     ASSERT_TRUE(esperar([&] { return vecesEn(consola, banner) == 1; })) << "no recargó";
     ASSERT_TRUE(esperar([&] { return existe(reporte); }));
     const std::string primerReporte = contenido(reporte);
     pantalla = trasCambio(pantalla);
 
     // Two writes 0.05 s apart: one reload.
-    std::ofstream(modelo, std::ios::trunc) << conCarga("-20");
+    escribirModelo(conCarga("-20"));
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    std::ofstream(modelo, std::ios::trunc) << conCarga("-25");
+    escribirModelo(conCarga("-25"));
     ASSERT_TRUE(esperar([&] { return vecesEn(consola, banner) == 2; }));
     pantalla = trasCambio(pantalla);
     // Three looks later still one reload for the pair.
@@ -215,9 +220,8 @@ TEST_F(capturas, vigilarRecargaUnaVezPorCambio) {
     EXPECT_NE(std::string::npos, contenido(modelo).find("-25 -25"));
 
     // "vigilar" again: off, changes are left alone.
-    comando("vigilar");
-    pantalla = trasCambio(pantalla);
-    std::ofstream(modelo, std::ios::trunc) << original;
+    pantalla = ejecutar("vigilar", pantalla);
+    escribirModelo(original);
     std::this_thread::sleep_for(std::chrono::milliseconds(1600));
     EXPECT_EQ(2, vecesEn(consola, banner));
 }
