@@ -4,10 +4,12 @@
 #   herramientas/dependencias.sh pruebas    # also what the tests need
 set -euo pipefail
 
-paquetes=(g++ make cmake libeigen3-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri)
+paquetes=(g++ make cmake libeigen3-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+          libpng-dev libgl2ps-dev)
 if [ "${1:-programa}" = pruebas ]; then
   paquetes+=(libgtest-dev xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils
-             imagemagick python3 python3-pil clang libclang-rt-14-dev dpkg-dev libsuitesparse-dev)
+             imagemagick python3 python3-pil clang libclang-rt-14-dev dpkg-dev libsuitesparse-dev
+             poppler-utils librsvg2-bin)
 fi
 
 faltan=()

@@ -71,6 +71,7 @@ void mouseButton(int button, int state, int x, int y) {
 }
 
 // The model follows the pointer; the step per pixel depends on the zoom only.
+// Each step asks for a frame.
 void mouseMove(int x, int y) {
     if (clickIzq != 1) return;
     const double paso = 2 * zCam * std::tan(PI / 8) / 1000;
@@ -81,6 +82,7 @@ void mouseMove(int x, int y) {
     yCentroObj -= dy * paso;
     xLast = x;
     yLast = y;
+    glutPostRedisplay();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "elementosPlot.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
 
 void funcionPlot(int argc, char** argv) {
@@ -19,9 +20,12 @@ void funcionPlot(int argc, char** argv) {
     mostrarTodo();
     funcionFronteraGraf();
 
+    // A frame is drawn only when something changed: every callback that
+    // changes the picture asks for one, GLUT asks after a reshape or when
+    // the window is uncovered, and nothing is drawn while the user only
+    // looks (no idle callback).
     glutDisplayFunc(draw);
     glutReshapeFunc(changeSize);
-    glutIdleFunc(draw);
     glutMouseFunc(mouseButton);
     glutMotionFunc(mouseMove);
     glutKeyboardFunc(teclado);
@@ -43,36 +47,36 @@ void dibujarEscena() {
         plotArticulaciones();
     }
     if (noNudos != 0) plotNudos();
-    if (flagActivo(0)) plotTagNudos(escalaTexto);
-    if (flagActivo(1)) plotTagBarras(escalaTexto);
-    if (flagActivo(2)) plotSecciones(escalaTexto);
-    if (flagActivo(9)) {
+    if (flagActivo(interruptor::tagNudos)) plotTagNudos(escalaTexto);
+    if (flagActivo(interruptor::tagBarras)) plotTagBarras(escalaTexto);
+    if (flagActivo(interruptor::secciones)) plotSecciones(escalaTexto);
+    if (flagActivo(interruptor::apoyos)) {
         plotApoyos(escalaApoyo);
         plotResortes(escalaApoyo);
     }
 
     if (!modeloResuelto) return;
-    for (int capa = 3; capa <= 8; ++capa) {
+    for (int capa = interruptor::primeraCapa; capa <= interruptor::ultimaCapa; ++capa) {
         if (!flagActivo(capa)) continue;
         for (int c = 0; c < noCombos; ++c) {
-            if (!flagActivo(100 + c)) continue;
+            if (!flagActivo(interruptor::primerCombo + c)) continue;
             switch (capa) {
-                case 3:
+                case interruptor::capaDeformada:
                     plotDeformada(c, escalaDef);
                     break;
-                case 4:
+                case interruptor::capaAxial:
                     plotAxial(c, escalaN);
                     break;
-                case 5:
+                case interruptor::capaCortante:
                     plotCortante(c, escalaV);
                     break;
-                case 6:
+                case interruptor::capaMomento:
                     plotMomento(c, escalaM);
                     break;
-                case 7:
+                case interruptor::capaCargas:
                     plotCarga(c, escalaCarga);
                     break;
-                case 8:
+                case interruptor::capaReacciones:
                     plotReacciones(c);
                     break;
             }

@@ -1,9 +1,13 @@
 #include "lineaComandos.h"
 
 #include <sstream>
+#include <utility>
 #include <vector>
 
+#include "autoEscala.h"
 #include "globales.h"
+#include "interruptores.h"
+#include "vigilanciaArchivo.h"
 
 const char* const textoIngreseComando = "Ingrese Comando:";
 const char* const preguntaCombo = "Escriba el nombre del Combo y presione ENTER:";
@@ -13,18 +17,18 @@ const char* const errorListaBarras =
 
 namespace {
 
-const int primerFlagCombo = 100;
+formatoCaptura capturaPedida = formatoCaptura::ninguno;
 
 int& flag(int i) {
     if (static_cast<size_t>(i) >= flags.size()) flags.resize(i + 1, 0);
     return flags[i];
 }
 
-// Result layers 3 (deformed shape) to 8 (reactions): at most one is on.
+// Result layers: at most one is on.
 void alternarCapa(int indice, const char* activada, const char* desactivada) {
     ++flag(indice);
     dialogo = flagActivo(indice) ? activada : desactivada;
-    for (int i = 3; i <= 8; ++i) {
+    for (int i = interruptor::primeraCapa; i <= interruptor::ultimaCapa; ++i) {
         if (i != indice) flag(i) = 0;
     }
 }
@@ -33,7 +37,7 @@ void alternarCapa(int indice, const char* activada, const char* desactivada) {
 void escalarCapasActivas(bool agrandar) {
     double* escalas[] = {&escalaDef, &escalaN, &escalaV, &escalaM, &escalaCarga};
     for (int i = 0; i < 5; ++i) {
-        if (!flagActivo(3 + i)) continue;
+        if (!flagActivo(interruptor::capaDeformada + i)) continue;
         if (agrandar) {
             *escalas[i] *= 1.1;
         } else {
@@ -68,13 +72,16 @@ bool flagActivo(int i) {
 
 void flagsIniciales() {
     flags.assign(200, 0);
-    for (int i : {9, 14, 15, 16}) flags[i] = 1;
+    for (int i : {interruptor::apoyos, interruptor::textoDiagramas, interruptor::lineasInteriores,
+                  interruptor::marcadoresNudos}) {
+        flags[i] = 1;
+    }
     ajustarFlagsCombos();
 }
 
 void ajustarFlagsCombos() {
-    if (noCombos > 0 && flags.size() < static_cast<size_t>(primerFlagCombo + noCombos)) {
-        flags.resize(primerFlagCombo + noCombos, 0);
+    if (noCombos > 0 && flags.size() < static_cast<size_t>(interruptor::primerCombo + noCombos)) {
+        flags.resize(interruptor::primerCombo + noCombos, 0);
     }
 }
 
@@ -112,48 +119,65 @@ bool ejecutarComando() {
 
     if (comando == "tagNudos") {
         dialogo = textoIngreseComando;
-        ++flag(0);
+        ++flag(interruptor::tagNudos);
     }
     if (comando == "tagBarras") {
         dialogo = textoIngreseComando;
-        ++flag(1);
+        ++flag(interruptor::tagBarras);
     }
     if (comando == "secciones") {
         dialogo = textoIngreseComando;
-        ++flag(2);
+        ++flag(interruptor::secciones);
     }
     if (comando == "noTags") {
         dialogo = textoIngreseComando;
-        flag(0) = flag(1) = flag(2) = 0;
+        flag(interruptor::tagNudos) = flag(interruptor::tagBarras) = flag(interruptor::secciones) =
+            0;
     }
     if (comando == "plotDef") {
-        alternarCapa(3, "Deformaciones Activadas. Ingrese Comando:",
+        alternarCapa(interruptor::capaDeformada, "Deformaciones Activadas. Ingrese Comando:",
                      "Deformaciones Desactivadas. Ingrese Comando:");
     }
     if (comando == "plotN") {
-        alternarCapa(4, "Fuerzas Axiales Activadas. Ingrese Comando:",
+        alternarCapa(interruptor::capaAxial, "Fuerzas Axiales Activadas. Ingrese Comando:",
                      "Fuerzas Axiales Desactivadas. Ingrese Comando:");
     }
     if (comando == "plotV") {
-        alternarCapa(5, "Fuerzas Cortantes Activadas. Ingrese Comando:",
+        alternarCapa(interruptor::capaCortante, "Fuerzas Cortantes Activadas. Ingrese Comando:",
                      "Fuerzas Cortantes Desactivadas. Ingrese Comando:");
     }
     if (comando == "plotM") {
-        alternarCapa(6, "Momentos Flectores Activados. Ingrese Comando:",
+        alternarCapa(interruptor::capaMomento, "Momentos Flectores Activados. Ingrese Comando:",
                      "Momentos Flectores Desactivados. Ingrese Comando:");
     }
     if (comando == "plotCarga") {
-        alternarCapa(7, "Graficacion de Cargas Activada. Ingrese Comando:",
+        alternarCapa(interruptor::capaCargas, "Graficacion de Cargas Activada. Ingrese Comando:",
                      "Graficacion de Cargas Desactivada. Ingrese Comando:");
     }
     if (comando == "plotR") {
-        alternarCapa(8, "Graficacion de Reacciones Activada. Ingrese Comando:",
+        alternarCapa(interruptor::capaReacciones,
+                     "Graficacion de Reacciones Activada. Ingrese Comando:",
                      "Graficacion de Reacciones Desactivada. Ingrese Comando:");
     }
     if (comando == "plotApoyos") {
-        ++flag(9);
-        dialogo = flagActivo(9) ? "Graficacion de Apoyos Activada. Ingrese Comando:"
-                                : "Graficacion de Apoyos Desactivada. Ingrese Comando:";
+        ++flag(interruptor::apoyos);
+        dialogo = flagActivo(interruptor::apoyos)
+                      ? "Graficacion de Apoyos Activada. Ingrese Comando:"
+                      : "Graficacion de Apoyos Desactivada. Ingrese Comando:";
+    }
+    // The window takes the capture and gives the reply; until then, and
+    // without a window, the plain prompt.
+    for (const auto& [palabra, formato] :
+         {std::pair{"captura", formatoCaptura::png}, std::pair{"capturaPDF", formatoCaptura::pdf},
+          std::pair{"capturaSVG", formatoCaptura::svg}}) {
+        if (comando != palabra) continue;
+        capturaPedida = formato;
+        dialogo = textoIngreseComando;
+    }
+    if (comando == "autoEscala") dialogo = ajustarEscalaAutomatica();
+    if (comando == "vigilar") {
+        dialogo = alternarVigilancia() ? "Vigilancia del archivo Activada. Ingrese Comando:"
+                                       : "Vigilancia del archivo Desactivada. Ingrese Comando:";
     }
     // The combination prompt is tested before "combo" sets it, so the name
     // comes with the next line. Without nodes there is no combination list.
@@ -163,7 +187,7 @@ bool ejecutarComando() {
             numeroComboCoincidente = -1;
             dialogo = "el combo no existe. Ingrese Comando:";
         } else {
-            ++flag(primerFlagCombo + numeroComboCoincidente);
+            ++flag(interruptor::primerCombo + numeroComboCoincidente);
             dialogo = "Combo Activado/Desactivado, OK. Ingrese Comando:";
         }
     }
@@ -182,14 +206,14 @@ bool ejecutarComando() {
 
 efectoTecla procesarTecla(unsigned char tecla, bool soloShift, bool soloAlt) {
     switch (tecla) {
-        case 27:
+        case codigoTecla::escape:
             return efectoTecla::terminar;
-        case 13: {
+        case codigoTecla::enter: {
             const bool terminar = ejecutarComando();
             comando = "";
             return terminar ? efectoTecla::terminar : efectoTecla::seguir;
         }
-        case 8:
+        case codigoTecla::retroceso:
             if (!comando.empty()) comando.pop_back();
             return efectoTecla::seguir;
         case '+':
@@ -210,13 +234,19 @@ efectoTecla procesarTecla(unsigned char tecla, bool soloShift, bool soloAlt) {
             break;
     }
     if (soloAlt) {
-        if (tecla == 't' || tecla == 'T') ++flag(14);
-        if (tecla == 'f' || tecla == 'F') ++flag(15);
-        if (tecla == 'n' || tecla == 'N') ++flag(16);
+        if (tecla == 't' || tecla == 'T') ++flag(interruptor::textoDiagramas);
+        if (tecla == 'f' || tecla == 'F') ++flag(interruptor::lineasInteriores);
+        if (tecla == 'n' || tecla == 'N') ++flag(interruptor::marcadoresNudos);
         return efectoTecla::seguir;
     }
     comando += static_cast<char>(tecla);
     return efectoTecla::seguir;
+}
+
+formatoCaptura tomarCapturaPedida() {
+    const formatoCaptura f = capturaPedida;
+    capturaPedida = formatoCaptura::ninguno;
+    return f;
 }
 
 bool nudoVisible(int i) {

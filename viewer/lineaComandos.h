@@ -11,6 +11,14 @@ extern const char* const preguntaCombo;        // asks for a combination name
 extern const char* const preguntaAislar;       // asks for a list of bars
 extern const char* const errorListaBarras;     // invalid list of bars
 
+// A picture of the window asked for on the command line ("captura",
+// "capturaPDF", "capturaSVG"). The window takes it and sets the reply; this
+// logic has no window.
+enum class formatoCaptura { ninguno, png, pdf, svg };
+
+// The capture asked for by the last line, if any; asking clears it.
+formatoCaptura tomarCapturaPedida();
+
 // What the caller must do after a key.
 enum class efectoTecla { seguir, terminar };
 

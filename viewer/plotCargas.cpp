@@ -6,34 +6,28 @@
 // restrained or sprung node.
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
+#include "cacheCapas.h"
 #include "capasResultados.h"
 #include "elementosPlot.h"
 #include "formatoNumero.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
+#include "trazosGl.h"
 
 namespace {
-
-void color(double r, double g, double b) {
-    glColor3f(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
-}
-
-void linea(double x1, double y1, double x2, double y2) {
-    glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glEnd();
-}
 
 // Arc of radius 1.6·t around the node from -90° to 135° and a head at the
 // end the moment turns towards: 135° when counter-clockwise (mz > 0),
 // -90° when clockwise.
 void momentoNudo(double x, double y, double mz, double t) {
     const double r = 1.6 * t;
-    glLineWidth(2);
+    anchoLinea(2);
     plotArco(x, y, r, -90, 135);
     if (mz > 0) {
         const double px = x - std::cos(PI / 4) * r, py = y + std::sin(PI / 4) * r;
@@ -44,8 +38,8 @@ void momentoNudo(double x, double y, double mz, double t) {
         linea(px, py, px + 0.6 * t, py + 0.6 * t);
         linea(px, py, px + t, py - 0.1 * t);
     }
-    glLineWidth(1);
-    if (flagActivo(14))
+    anchoLinea(1);
+    if (flagActivo(interruptor::textoDiagramas))
         drawNumFloat(x + 1.7 * t, y + 0.3 * t, std::abs(mz), precision, escalaTexto);
 }
 
@@ -57,15 +51,15 @@ void cargasNudo(int i, int c, double escala, double t) {
     const double py = nudo[i].getPyCombo(c);
     const double mz = nudo[i].getMzCombo(c);
     if (px != 0) {
-        glLineWidth(2);
+        anchoLinea(2);
         drawFlecha(x - px * escala, y, x, y, t);
-        glLineWidth(1);
+        anchoLinea(1);
         drawNumFloat(x - px * escala, y, std::abs(px), precision, escalaTexto);
     }
     if (py != 0) {
-        glLineWidth(2);
+        anchoLinea(2);
         drawFlecha(x, y - py * escala, x, y, t);
-        glLineWidth(1);
+        anchoLinea(1);
         drawNumFloat(x, y - py * escala, std::abs(py), precision, escalaTexto);
     }
     if (mz != 0) momentoNudo(x, y, mz, t);
@@ -76,13 +70,13 @@ void cargasNudo(int i, int c, double escala, double t) {
 // station where the load is zero has a zero-length arrow, which draws nothing.
 void cargaTransversal(double L, double qi, double qf, double escala, double t) {
     color(0, 0.3, 0);
-    glLineWidth(1);
+    anchoLinea(1);
     for (int j = 0; j <= 10; ++j) {
         drawFlecha(j * L / 10, -(qi + j * (qf - qi) / 10) * escala, j * L / 10, 0, t);
     }
     linea(0, -qi * escala, L, -qf * escala);
     color(0.3, 0.7, 0.3);
-    if (flagActivo(14)) {
+    if (flagActivo(interruptor::textoDiagramas)) {
         drawNumFloat(0.1 * L, -qi * escala, std::abs(qi), precision, escalaTexto);
         drawNumFloatRight(0.9 * L, -qf * escala, std::abs(qf), precision, escalaTexto);
     }
@@ -93,7 +87,7 @@ void cargaTransversal(double L, double qi, double qf, double escala, double t) {
 // magnitudes below the axis.
 void cargaAxial(double L, double fi, double ff, double escala, double t) {
     color(0, 0.4, 0.5);
-    glLineWidth(2);
+    anchoLinea(2);
     const double g = (fi + ff) / 2 * escala;
     for (int j = 0; j <= 10; ++j) {
         const double h = j * L / 10;
@@ -101,8 +95,8 @@ void cargaAxial(double L, double fi, double ff, double escala, double t) {
         if (g < 0) drawFlecha(h, 0, h - 0.0001, 0, t);
     }
     color(0.3, 0.7, 0.7);
-    glLineWidth(1);
-    if (flagActivo(14)) {
+    anchoLinea(1);
+    if (flagActivo(interruptor::textoDiagramas)) {
         drawNumFloat(0.1 * L, -1.1 * escalaTexto, std::abs(fi), precision, escalaTexto);
         drawNumFloatRight(0.9 * L, -1.2 * escalaTexto, std::abs(ff), precision, escalaTexto);
     }
@@ -114,59 +108,102 @@ void lineaReaccion(const char* nombre, double valor, double y) {
     drawTextoEscalado(0.1, y, texto.c_str(), escalaTexto);
 }
 
+// Characters of the longest magnitude among the values.
+int caracteresRotulo(std::initializer_list<double> valores) {
+    int n = 0;
+    for (double v : valores) {
+        n = std::max(n, static_cast<int>(formatearNumero(std::abs(v), precision, false).size()));
+    }
+    return n;
+}
+
 }  // namespace
 
+// One piece per loaded node and per loaded bar.
 void plotCarga(int c, double escala) {
     if (!comboExiste(c)) return;
-    // Heads keep their size on screen.
-    const double t = zCam / 100;
-    color(0.8, 0.2, 0.2);
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-        if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-        cargasNudo(i, c, escala, t);
-    }
+    dibujarCapa(capaCache::cargas, c, escala, [c, escala](constructorPiezas& pieza) {
+        // Heads keep their size on screen.
+        const double t = zCam / 100;
+        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
+            const double px = nudo[i].getPxCombo(c), py = nudo[i].getPyCombo(c);
+            const double mz = nudo[i].getMzCombo(c);
+            if (px == 0 && py == 0 && mz == 0) continue;
+            pieza.iniciar();
+            color(0.8, 0.2, 0.2);
+            cargasNudo(i, c, escala, t);
+            const double x = nudo[i].getX(), y = nudo[i].getY();
+            pieza.punto(x, y);
+            pieza.punto(x - px * escala, y);
+            pieza.punto(x, y - py * escala);
+            pieza.holgura(3 * t);
+            pieza.rotulo(caracteresRotulo({px, py, mz}));
+            pieza.terminar();
+        }
 
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
-        const double L = barra[i].getLongitud();
-        const double qi = barra[i].getQInicioCombo(c), qf = barra[i].getQFinCombo(c);
-        const double fi = barra[i].getFInicioCombo(c), ff = barra[i].getFFinCombo(c);
-        if (qi != 0 || qf != 0) {
-            marcoBarra(i);
-            cargaTransversal(L, qi, qf, escala, t);
-            glPopMatrix();
+        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+            if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
+            const double L = barra[i].getLongitud();
+            const intensidadesCarga q = intensidadesDibujadas(barra[i], c);
+            const double qi = q.qi, qf = q.qf, fi = q.fi, ff = q.ff;
+            const bool transversal = qi != 0 || qf != 0, axial = fi != 0 || ff != 0;
+            if (!transversal && !axial) continue;
+            pieza.iniciar();
+            if (transversal) {
+                marcoBarra(i);
+                cargaTransversal(L, qi, qf, escala, t);
+                glPopMatrix();
+            }
+            if (axial) {
+                marcoBarra(i);
+                cargaAxial(L, fi, ff, escala, t);
+                glPopMatrix();
+            }
+            pieza.puntoEnBarra(i, 0, 0);
+            pieza.puntoEnBarra(i, L, 0);
+            pieza.puntoEnBarra(i, 0, -qi * escala);
+            pieza.puntoEnBarra(i, L, -qf * escala);
+            pieza.holgura(2 * t);
+            pieza.rotulo(caracteresRotulo({qi, qf, fi, ff}));
+            pieza.terminar();
         }
-        if (fi != 0 || ff != 0) {
-            marcoBarra(i);
-            cargaAxial(L, fi, ff, escala, t);
-            glPopMatrix();
-        }
-    }
+    });
 }
 
 // Reactions listed from 0.1 right of the node downwards, one line per
-// restrained or sprung component.
+// restrained or sprung component; one piece per node.
 void plotReacciones(int c) {
     if (!comboConResultados(c)) return;
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-        if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-        const Eigen::Vector3i apoyo = nudo[i].getApoyo();
-        glPushMatrix();
-        glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()), 0.0f);
-        color(1, 0, 0);
-        glLineWidth(1);
-        double y = 0;
-        if (apoyo(0) == 1 || nudo[i].getResorteX() != 0) {
-            lineaReaccion("Rx: ", nudo[i].getReaccionX(c), y);
-            y -= escalaTexto;
+    dibujarCapa(capaCache::reacciones, c, 0, [c](constructorPiezas& pieza) {
+        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
+            const Eigen::Vector3i apoyo = nudo[i].getApoyo();
+            pieza.iniciar();
+            glPushMatrix();
+            glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()),
+                         0.0f);
+            color(1, 0, 0);
+            anchoLinea(1);
+            double y = 0;
+            const double rx = nudo[i].getReaccionX(c), ry = nudo[i].getReaccionY(c);
+            const double rm = nudo[i].getReaccionM(c);
+            if (apoyo(0) == 1 || nudo[i].getResorteX() != 0) {
+                lineaReaccion("Rx: ", rx, y);
+                y -= escalaTexto;
+            }
+            if (apoyo(1) == 1 || nudo[i].getResorteY() != 0) {
+                lineaReaccion("Ry: ", ry, y);
+                y -= escalaTexto;
+            }
+            if (apoyo(2) == 1 || nudo[i].getResorteGiro() != 0) {
+                lineaReaccion("Mz: ", rm, y);
+            }
+            glPopMatrix();
+            pieza.punto(nudo[i].getX(), nudo[i].getY());
+            // "Rx: " and the sign before the digits.
+            pieza.rotulo(caracteresRotulo({rx, ry, rm}) + 5);
+            pieza.terminar();
         }
-        if (apoyo(1) == 1 || nudo[i].getResorteY() != 0) {
-            lineaReaccion("Ry: ", nudo[i].getReaccionY(c), y);
-            y -= escalaTexto;
-        }
-        if (apoyo(2) == 1 || nudo[i].getResorteGiro() != 0) {
-            lineaReaccion("Mz: ", nudo[i].getReaccionM(c), y);
-        }
-        glPopMatrix();
-    }
+    });
 }

@@ -4,11 +4,15 @@
 // high, W and H the half width and half height of the view.
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <string>
 
+#include "capturaVectorial.h"
 #include "elementosPlot.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
+#include "textoLatin1.h"
 
 namespace {
 
@@ -38,30 +42,24 @@ const char* const textoAyuda =
     "tagNudos -->Muestra u oculta la numeracion de nudos\n"
     "tagBarras -->Muestra u oculta la numeracion de barras\n"
     "secciones -->Muestra u oculta las secciones transverlaes\n"
-    "noTags  -->Oculta todos los Tags\n";
+    "noTags  -->Oculta todos los Tags\n"
+    "captura  -->Guarda la ventana en captura-NNN.png\n"
+    "capturaPDF -->Guarda la ventana como dibujo PDF (captura-NNN.pdf)\n"
+    "capturaSVG -->Guarda la ventana como dibujo SVG (captura-NNN.svg)\n"
+    "autoEscala -->Ajusta la escala de la capa encendida\n"
+    "vigilar  -->Recarga el modelo cada vez que cambia el archivo\n";
 
 const char* const textoCredito = "KARVEL-2D\nPorticos planos - metodo de rigidez";
 
-// The bitmap font is indexed by Latin-1 codes; texts are UTF-8 (the reply
-// about invalid bar lists has an accent). Other sequences pass unchanged.
-std::string aLatin1(const std::string& texto) {
-    std::string salida;
-    for (size_t i = 0; i < texto.size(); ++i) {
-        const unsigned char c = texto[i];
-        if ((c == 0xC2 || c == 0xC3) && i + 1 < texto.size() &&
-            (static_cast<unsigned char>(texto[i + 1]) & 0xC0) == 0x80) {
-            salida += static_cast<char>(((c & 0x03) << 6) | (texto[i + 1] & 0x3F));
-            ++i;
-        } else {
-            salida += static_cast<char>(c);
-        }
-    }
-    return salida;
-}
-
-void escribir(double r, double g, double b, double x, double y, const std::string& texto) {
+// In a vector capture the text goes to it as text, line by line.
+void escribir(double r, double g, double b, double x, double y, const std::string& texto,
+              double unidadesPorPixel) {
     glColor3f(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
     glRasterPos3f(static_cast<float>(x), static_cast<float>(y), 0.0f);
+    if (capturaVectorialEnCurso()) {
+        textoVectorial(texto, x, y, unidadesPorPixel);
+        return;
+    }
     const std::string latin1 = aLatin1(texto);
     glutBitmapString(GLUT_BITMAP_HELVETICA_12,
                      reinterpret_cast<const unsigned char*>(latin1.c_str()));
@@ -74,20 +72,23 @@ void plotDialogo() {
     const double L = zCam * 12.0 / h;
     const double W = 0.5 * zCam * wVentana / h;
     const double H = 0.5 * zCam;
+    // World length of one pixel: the shorter window side shows zCam.
+    const double w = wVentana > 0 ? wVentana : 1.0;
+    const double p = zCam / std::min(w, h);
 
     glPushMatrix();
     glLoadIdentity();
-    if (flagActivo(10)) escribir(0, 0.8, 0, 3 * L - W, H - 3 * L, textoAyuda);
-    escribir(0, 1, 0, 3 * L - W, 3 * L - H, dialogo + "\n/>" + comando);
-    escribir(0, 1, 0, W - 20 * L, 3 * L - H, textoCredito);
-    escribir(0, 1, 0, W - 20 * L, H - 3 * L, "COMBOS ACTIVADOS:");
+    if (flagActivo(interruptor::ayuda)) escribir(0, 0.8, 0, 3 * L - W, H - 3 * L, textoAyuda, p);
+    escribir(0, 1, 0, 3 * L - W, 3 * L - H, dialogo + "\n/>" + comando, p);
+    escribir(0, 1, 0, W - 20 * L, 3 * L - H, textoCredito, p);
+    escribir(0, 1, 0, W - 20 * L, H - 3 * L, "COMBOS ACTIVADOS:", p);
     // The list of combinations is the first node's; a model without nodes
     // shows the heading alone.
     const int combos = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
     for (int i = 0; i < combos; ++i) {
-        const bool activo = flagActivo(100 + i);
+        const bool activo = flagActivo(interruptor::primerCombo + i);
         escribir(0, activo ? 1.0 : 0.3, activo ? 0.2 : 0.05, W - 18 * L,
-                 H - (3 * L + 1.2 * (i + 1) * L), nudo[0].getNombreCombo(i));
+                 H - (3 * L + 1.2 * (i + 1) * L), nudo[0].getNombreCombo(i), p);
     }
     glPopMatrix();
 }

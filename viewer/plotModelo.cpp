@@ -6,21 +6,13 @@
 #include <string>
 
 #include "elementosPlot.h"
+#include "esferaNudo.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
+#include "trazosGl.h"
 
 namespace {
-
-void linea(double x1, double y1, double x2, double y2) {
-    glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glEnd();
-}
-
-void color(double r, double g, double b) {
-    glColor3f(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
-}
 
 // Symbols are sized by the given scale, or by the view (zCam/50, constant on
 // screen) when the scale is 0.
@@ -37,18 +29,18 @@ void marcoSimbolo(int i, double s) {
 
 // Roller wheel on a ground line below the node (vertical reaction).
 void simboloRodillo() {
-    glLineWidth(3);
+    anchoLinea(3);
     linea(-1, -1.3, 1, -1.3);
-    glLineWidth(1);
+    anchoLinea(1);
     plotArco(0, -0.65, 0.65, 0, 360);
 }
 
 // Translational spring pointing left of the node: ground line and zig-zag.
 void simboloResorte() {
     color(0.8, 0.8, 0.3);
-    glLineWidth(3);
+    anchoLinea(3);
     linea(-1.7, 0.8, -1.7, -0.8);
-    glLineWidth(1);
+    anchoLinea(1);
     linea(-1.7, 0, -1.3, 0);
     linea(-1.3, 0, -1.05, 0.6);
     linea(-1.05, 0.6, -0.65, -0.6);
@@ -59,9 +51,9 @@ void simboloResorte() {
 // Rotational spring: a spiral from the node out to a short thick line.
 void simboloResorteGiro() {
     color(0.8, 0.2, 0.2);
-    glLineWidth(3);
+    anchoLinea(3);
     linea(0.6, 1.8, 0.6, 1);
-    glLineWidth(1);
+    anchoLinea(1);
     plotArco(0.4, 0, 0.4, 0, 180);
     plotArco(0, 0, 0.8, 180, 360);
     plotArco(0.6, 0, 1.4, 90, 180);
@@ -69,13 +61,16 @@ void simboloResorteGiro() {
 
 }  // namespace
 
+// Every visible bar as one thick grey segment, all in one run.
 void plotBarras() {
+    anchoLinea(3);
+    color(0.5, 0.5, 0.5);
+    glBegin(GL_LINES);
     for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
         if (!barraVisible(i)) continue;
-        glLineWidth(3);
-        color(0.5, 0.5, 0.5);
-        linea(barra[i].getXi(), barra[i].getYi(), barra[i].getXf(), barra[i].getYf());
+        tramo(barra[i].getXi(), barra[i].getYi(), barra[i].getXf(), barra[i].getYf());
     }
+    glEnd();
 }
 
 // A circle at 3 % / 97 % of the bar for each end that is not rigid (the
@@ -84,7 +79,7 @@ void plotArticulaciones() {
     const double r = zCam / 150.0;
     for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
         if (!barraVisible(i)) continue;
-        glLineWidth(1);
+        anchoLinea(1);
         color(0.1, 0.7, 0.1);
         const objBarra2d& b = barra[i];
         const double dx = b.getXf() - b.getXi(), dy = b.getYf() - b.getYi();
@@ -99,13 +94,13 @@ void plotArticulaciones() {
 
 // Node markers: spheres of a fixed model size, diagonalObj/200.
 void plotNudos() {
-    if (!flagActivo(16)) return;
+    if (!flagActivo(interruptor::marcadoresNudos)) return;
     for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
         if (!nudoVisible(i)) continue;
         color(0.7, 0, 0);
         glPushMatrix();
         glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()), 0.0f);
-        glutSolidSphere(diagonalObj / 200.0, 12, 12);
+        esferaNudo(diagonalObj / 200.0);
         glPopMatrix();
     }
 }
@@ -114,7 +109,7 @@ void plotTagNudos(double escala) {
     for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
         if (!nudoVisible(i)) continue;
         color(0.9, 0.2, 0.2);
-        glLineWidth(1);
+        anchoLinea(1);
         drawNumFloat(nudo[i].getX() + zCam / 200.0, nudo[i].getY() + zCam / 200.0,
                      nudo[i].getNoNudoUsuario(), 0, escala);
     }
@@ -123,7 +118,7 @@ void plotTagNudos(double escala) {
 void plotTagBarras(double escala) {
     for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
         if (!barraVisible(i)) continue;
-        glLineWidth(1);
+        anchoLinea(1);
         color(0.8, 0.8, 0.8);
         const objBarra2d& b = barra[i];
         drawNumFloat(0.5 * (b.getXi() + b.getXf()) + zCam / 200.0,
@@ -136,7 +131,7 @@ void plotTagBarras(double escala) {
 void plotSecciones(double escala) {
     for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
         if (!barraVisible(i)) continue;
-        glLineWidth(1);
+        anchoLinea(1);
         color(0.8, 0.8, 0.8);
         objBarra2d& b = barra[i];
         glPushMatrix();
@@ -160,18 +155,18 @@ void plotApoyos(double escala) {
         marcoSimbolo(i, s);
         color(0.8, 0.8, 0.3);
         if (a(0) == 1 && a(1) == 1 && a(2) == 1) {
-            glLineWidth(3);
+            anchoLinea(3);
             linea(-1, 0, 1, 0);
-            glLineWidth(1);
+            anchoLinea(1);
             linea(-1, -0.6, -0.67, 0);
             linea(-0.67, -0.6, -0.33, 0);
             linea(-0.33, -0.6, 0, 0);
             linea(0, -0.6, 0.33, 0);
             linea(0.33, -0.6, 0.67, 0);
         } else if (a(0) == 1 && a(1) == 1 && a(2) == 0) {
-            glLineWidth(3);
+            anchoLinea(3);
             linea(-1, -1.3, 1, -1.3);
-            glLineWidth(1);
+            anchoLinea(1);
             linea(-0.75, -1.3, 0, 0);
             linea(0.75, -1.3, 0, 0);
         } else if (a(0) == 0 && a(1) == 1 && a(2) == 0) {

@@ -7,33 +7,28 @@
 #include <GL/freeglut.h>
 
 #include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 
+#include "cacheCapas.h"
 #include "capasResultados.h"
 #include "elementosPlot.h"
+#include "esferaNudo.h"
 #include "formatoNumero.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
+#include "trazosGl.h"
 
 namespace {
 
 // 21 stations per bar: 20 equal segments.
 const int muestras = 21;
 
-void color(const double (&c)[3]) {
-    glColor3f(static_cast<float>(c[0]), static_cast<float>(c[1]), static_cast<float>(c[2]));
-}
-
-void linea(double x1, double y1, double x2, double y2) {
-    glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glEnd();
-}
-
-// A label of a bar pointing left (angle above 90°) is drawn in a frame turned
-// 180° about an anchor so that it reads upright; otherwise directly.
+// A label of a bar pointing left (angle beyond ±90°) is drawn in a frame
+// turned 180° about an anchor so that it reads upright; otherwise directly.
 // dibujo(x, y) draws the label at (x, y) of the frame in use.
 void rotular(bool girada, double x, double y, double xAncla, double yAncla, double xGirada,
              double yGirada, const std::function<void(double, double)>& dibujo) {
@@ -71,18 +66,22 @@ const estiloDiagrama estiloCortante = {{0.5, 0.5, 0}, {0.4, 0.4, 0}, {0.5, 0.5, 
 const estiloDiagrama estiloMomento = {{0.7, 0.2, 0}, {0.5, 0.1, 0}, {0.7, 0.2, 0}, -1};
 
 // Outline through the 21 scaled samples and the cross lines back to the
-// bar axis (all 21 with switch 15 on, the two end ones otherwise); the bar
-// itself closes the figure. Returns the ordinates.
+// bar axis (all 21 with switch 15 on, the two end ones otherwise), all in
+// one run of segments; the bar itself closes the figure. Returns the
+// ordinates.
 Eigen::VectorXd contornoDiagrama(const Eigen::MatrixXd& m, double escala, const estiloDiagrama& e) {
     Eigen::VectorXd y = m.row(1).transpose() * (e.signo * escala);
     const Eigen::Index n = m.cols();
-    glLineWidth(1);
+    const bool interiores = flagActivo(interruptor::lineasInteriores);
+    anchoLinea(1);
+    glBegin(GL_LINES);
     color(e.contorno);
-    for (Eigen::Index k = 0; k + 1 < n; ++k) linea(m(0, k), y(k), m(0, k + 1), y(k + 1));
+    for (Eigen::Index k = 0; k + 1 < n; ++k) tramo(m(0, k), y(k), m(0, k + 1), y(k + 1));
     color(e.interior);
     for (Eigen::Index k = 0; k < n; ++k) {
-        if (flagActivo(15) || k == 0 || k == n - 1) linea(m(0, k), 0, m(0, k), y(k));
+        if (interiores || k == 0 || k == n - 1) tramo(m(0, k), 0, m(0, k), y(k));
     }
+    glEnd();
     return y;
 }
 
@@ -100,26 +99,44 @@ bool nudoConResultados(int i, int c) {
     return nudoVisible(i) && c < nudo[i].getCantidadDeCombos();
 }
 
-// One force diagram for every visible bar; etiquetas(i, m, y, girada) adds
-// the end values and the diagram's own label while switch 14 is on.
-void diagramaFuerzas(int c, double escala, const estiloDiagrama& e,
+// Characters of the longest fixed-point label a diagram with these values
+// can carry ("x0= " and the decimals included).
+int caracteresRotulo(const Eigen::MatrixXd& m) {
+    const double mayor = std::max(m.row(1).maxCoeff(), -m.row(1).minCoeff());
+    return static_cast<int>(textoFijo(-mayor).size()) + 4;
+}
+
+// One force diagram for every visible bar, one piece per bar;
+// etiquetas(i, m, y, girada) adds the end values and the diagram's own label
+// while switch 14 is on.
+void diagramaFuerzas(capaCache capa, int c, double escala, const estiloDiagrama& e,
                      Eigen::MatrixXd (objBarra2d::*muestreo)(int, int),
                      const std::function<void(int, const Eigen::MatrixXd&, const Eigen::VectorXd&,
                                               bool)>& etiquetas) {
     if (!comboConResultados(c)) return;
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        if (!barraConResultados(i, c)) continue;
-        const Eigen::MatrixXd m = (barra[i].*muestreo)(c, muestras);
-        const bool girada = barra[i].getAngulo() * 180.0 / PI > 90.0;
-        marcoBarra(i);
-        const Eigen::VectorXd y = contornoDiagrama(m, escala, e);
-        if (flagActivo(14)) {
-            glLineWidth(1);
-            color(e.rotulos);
-            etiquetas(i, m, y, girada);
+    dibujarCapa(capa, c, escala, [&](constructorPiezas& pieza) {
+        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+            if (!barraConResultados(i, c)) continue;
+            pieza.iniciar();
+            const Eigen::MatrixXd m = (barra[i].*muestreo)(c, muestras);
+            // Turned for bars running leftwards, up or down (|angle| > 90°).
+            const bool girada = std::abs(barra[i].getAngulo() * 180.0 / PI) > 90.0;
+            marcoBarra(i);
+            const Eigen::VectorXd y = contornoDiagrama(m, escala, e);
+            for (Eigen::Index k = 0; k < m.cols(); ++k) {
+                pieza.puntoEnBarra(i, m(0, k), 0);
+                pieza.puntoEnBarra(i, m(0, k), y(k));
+            }
+            if (flagActivo(interruptor::textoDiagramas)) {
+                anchoLinea(1);
+                color(e.rotulos);
+                etiquetas(i, m, y, girada);
+                pieza.rotulo(caracteresRotulo(m));
+            }
+            glPopMatrix();
+            pieza.terminar();
         }
-        glPopMatrix();
-    }
+    });
 }
 
 }  // namespace
@@ -130,55 +147,69 @@ void marcoBarra(int i) {
     glRotatef(static_cast<float>(barra[i].getAngulo() * 180.0 / PI), 0.0f, 0.0f, 1.0f);
 }
 
-bool comboExiste(int c) {
-    return c >= 0 && c < noCombos;
-}
-
-bool comboConResultados(int c) {
-    return modeloResuelto && comboExiste(c);
-}
-
 // Displaced nodes (marker and, with switch 14, their displacements in
-// scientific notation) and the magnified elastic line of every bar.
+// scientific notation) and the magnified elastic line of every bar; one
+// piece per node and per bar.
 void plotDeformada(int c, double escala) {
     if (!comboConResultados(c)) return;
-    const double cian[3] = {0, 0.7, 0.7};
-    const double gris[3] = {0.7, 0.7, 0.7};
-    const double r = (xMax - xMin) / 200.0;
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-        if (!nudoConResultados(i, c)) continue;
-        const double ux = nudo[i].getDesplazamientoX(c);
-        const double uy = nudo[i].getDesplazamientoY(c);
-        const double giro = nudo[i].getGiroZ(c);
-        glPushMatrix();
-        glTranslatef(static_cast<float>(nudo[i].getX() + ux * escala),
-                     static_cast<float>(nudo[i].getY() + uy * escala), 0.0f);
-        color(cian);
-        if (flagActivo(16)) glutSolidSphere(r, 12, 12);
-        if (flagActivo(14)) {
-            color(gris);
-            drawTextoEscalado(r, escalaTexto, "Ux, Uy, Giro:", escalaTexto);
-            drawNumSci(r, 0, ux, precision, escalaTexto);
-            drawNumSci(r, -escalaTexto, uy, precision, escalaTexto);
-            drawNumSci(r, -2 * escalaTexto, giro, precision, escalaTexto);
+    dibujarCapa(capaCache::deformada, c, escala, [c, escala](constructorPiezas& pieza) {
+        const double cian[3] = {0, 0.7, 0.7};
+        const double gris[3] = {0.7, 0.7, 0.7};
+        const double r = (xMax - xMin) / 200.0;
+        const char* const titulo = "Ux, Uy, Giro:";
+        // The marker's list is made before the pieces are compiled.
+        if (flagActivo(interruptor::marcadoresNudos)) listaEsfera(r);
+        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+            if (!nudoConResultados(i, c)) continue;
+            pieza.iniciar();
+            const double ux = nudo[i].getDesplazamientoX(c);
+            const double uy = nudo[i].getDesplazamientoY(c);
+            const double giro = nudo[i].getGiroZ(c);
+            const double x = nudo[i].getX() + ux * escala, y = nudo[i].getY() + uy * escala;
+            glPushMatrix();
+            glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
+            color(cian);
+            if (flagActivo(interruptor::marcadoresNudos)) esferaNudo(r);
+            pieza.punto(x - r, y - r);
+            pieza.punto(x + r, y + r);
+            if (flagActivo(interruptor::textoDiagramas)) {
+                color(gris);
+                drawTextoEscalado(r, escalaTexto, titulo, escalaTexto);
+                int caracteres = static_cast<int>(std::string(titulo).size());
+                for (double valor : {ux, uy, giro}) {
+                    const std::string texto = formatearNumero(valor, precision, true);
+                    caracteres = std::max(caracteres, static_cast<int>(texto.size()));
+                }
+                drawNumSci(r, 0, ux, precision, escalaTexto);
+                drawNumSci(r, -escalaTexto, uy, precision, escalaTexto);
+                drawNumSci(r, -2 * escalaTexto, giro, precision, escalaTexto);
+                pieza.punto(x + r, y - 2 * escalaTexto);
+                pieza.rotulo(caracteres);
+            }
+            glPopMatrix();
+            pieza.terminar();
         }
-        glPopMatrix();
-    }
 
-    glLineWidth(1);
-    color(cian);
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        if (!barraConResultados(i, c)) continue;
-        const Eigen::MatrixXd p = barra[i].getBarraDeformada(c, muestras, escala);
-        for (Eigen::Index k = 0; k + 1 < p.cols(); ++k) {
-            linea(p(0, k), p(1, k), p(0, k + 1), p(1, k + 1));
+        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+            if (!barraConResultados(i, c)) continue;
+            pieza.iniciar();
+            anchoLinea(1);
+            color(cian);
+            const Eigen::MatrixXd p = barra[i].getBarraDeformada(c, muestras, escala);
+            glBegin(GL_LINES);
+            for (Eigen::Index k = 0; k + 1 < p.cols(); ++k) {
+                tramo(p(0, k), p(1, k), p(0, k + 1), p(1, k + 1));
+            }
+            glEnd();
+            for (Eigen::Index k = 0; k < p.cols(); ++k) pieza.punto(p(0, k), p(1, k));
+            pieza.terminar();
         }
-    }
+    });
 }
 
 // Axial force: the end values stand one station (L/20) inside the bar ends.
 void plotAxial(int c, double escala) {
-    diagramaFuerzas(c, escala, estiloAxial, &objBarra2d::getSolicitacionAxial,
+    diagramaFuerzas(capaCache::axial, c, escala, estiloAxial, &objBarra2d::getSolicitacionAxial,
                     [](int, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
                         const Eigen::Index f = m.cols() - 1;
                         valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 1), y(0), m(0, 0), y(0),
@@ -190,7 +221,8 @@ void plotAxial(int c, double escala) {
 
 // Shear force: end values at the bar ends, and the zero-shear point "x0= ".
 void plotCortante(int c, double escala) {
-    diagramaFuerzas(c, escala, estiloCortante, &objBarra2d::getSolicitacionCortante,
+    diagramaFuerzas(capaCache::cortante, c, escala, estiloCortante,
+                    &objBarra2d::getSolicitacionCortante,
                     [c](int i, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
                         const Eigen::Index f = m.cols() - 1;
                         valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 0), y(0), m(0, 0), y(0),
@@ -211,7 +243,7 @@ void plotCortante(int c, double escala) {
 // zero-shear point centred on the diagram there.
 void plotMomento(int c, double escala) {
     diagramaFuerzas(
-        c, escala, estiloMomento, &objBarra2d::getSolicitacionMomento,
+        capaCache::momento, c, escala, estiloMomento, &objBarra2d::getSolicitacionMomento,
         [c, escala](int i, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
             const Eigen::Index f = m.cols() - 1;
             const double d = barra[i].getLongitud() / 50.0;

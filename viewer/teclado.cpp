@@ -5,17 +5,44 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "capturaVentana.h"
 #include "funcionPlot.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
+#include "vigilanciaArchivo.h"
 
+namespace {
+
+bool relojEnMarcha = false;
+
+// While the file is watched, a look at it every half second; a reload
+// draws the window again.
+void revisarArchivo(int) {
+    if (!vigilanciaActiva()) {
+        relojEnMarcha = false;
+        return;
+    }
+    if (revisarArchivoVigilado(segundosReloj())) glutPostRedisplay();
+    glutTimerFunc(intervaloVigilanciaMs, revisarArchivo, 0);
+}
+
+}  // namespace
+
+// After the key: the capture it asked for, and the watch's clock when it
+// was turned on.
 void teclado(unsigned char key, int, int) {
     const int modificadores = glutGetModifiers();
     if (procesarTecla(key, modificadores == GLUT_ACTIVE_SHIFT, modificadores == GLUT_ACTIVE_ALT) ==
         efectoTecla::terminar) {
         std::cout.flush();
         std::exit(0);
+    }
+    tomarCaptura(tomarCapturaPedida());
+    if (vigilanciaActiva() && !relojEnMarcha) {
+        relojEnMarcha = true;
+        glutTimerFunc(intervaloVigilanciaMs, revisarArchivo, 0);
     }
     glutPostRedisplay();
 }
@@ -27,7 +54,7 @@ void tecladoEspecial(int key, int, int) {
         glutPostRedisplay();
     }
     if (key == GLUT_KEY_F1) {
-        ++flags[10];
+        ++flags[interruptor::ayuda];
         glutPostRedisplay();
     }
 }

@@ -8,12 +8,14 @@
 #include "funcionLeerArchivo.h"
 #include "globales.h"
 #include "lineaComandos.h"
+#include "recargaModelo.h"
 
 inline void cargarModeloVisor(const std::string& texto) {
     archivoTemporal archivo(texto);
     nombreArchivo = archivo.nombre();
     nudo.clear();
     barra.clear();
+    anotarModeloNuevo();
     {
         capturaConsola silencio;
         funcionLeerArchivo();

@@ -190,3 +190,15 @@ TEST_F(capaPrueba, listaDeReaccionesEnLosApoyos) {
     EXPECT_GT(contar(rojoReaccion), 300);
     EXPECT_EQ(0, diferencias(real, esperado));
 }
+
+// A column under its own weight (2.16 per metre along it, nothing across):
+// eleven axial heads and the two magnitudes "2.1600", and no transverse
+// arrows or "0.0000" labels from the rounding left in the transverse share.
+TEST_F(capaPrueba, pesoPropioDeColumnaSoloAxial) {
+    cargar("resultados-pesoPropio.txt", 0, 1.5);
+    dibujar([] { plotCarga(0, escalaCarga); });
+    EXPECT_EQ(0, contar(verdeFlecha)) << "flechas transversales";
+    EXPECT_EQ(0, contar(verdeRotulo)) << "rótulos de carga transversal";
+    EXPECT_GT(contar(azulAxial), 50) << "cabezas de la carga axial";
+    EXPECT_GT(contar(rotuloAxial), 100) << "los dos valores axiales";
+}

@@ -342,3 +342,52 @@ TEST_F(capaPrueba, nadaSinResultadosOFueraDeLasCombinaciones) {
     dibujar([] { plotCarga(0, escalaCarga); });
     EXPECT_GT(contar(colorLeido(0, 0.3, 0)), 100);
 }
+
+// Fixed-fixed bar from (4, 3) down to the left to (0, 0), L = 5, q = +3:
+// M ends = q·L²/12 = 6.25, M(L/2) = -q·L²/24 = -3.125. Its angle, -143.13°,
+// lies beyond -90°: its moment labels are turned to read upright.
+TEST_F(capaPrueba, rotulosDerechosEnBarraHaciaAbajoYALaIzquierda) {
+    cargar("resultados-inclinada.txt", 2, 1.5, true, 12);
+    const double e = escalaM, h = escalaTexto, L = 5, d = L / 50;
+    const float angulo = static_cast<float>(std::atan2(-3.0, -4.0) * 180 / 3.141592653589793);
+    auto enMarcoBarra = [angulo](const std::function<void()>& f) {
+        glPushMatrix();
+        glTranslatef(4, 3, 0);
+        glRotatef(angulo, 0, 0, 1);
+        f();
+        glPopMatrix();
+    };
+    // A label turned half a turn about its anchor.
+    auto girado = [](double x, double y, const std::function<void()>& f) {
+        glPushMatrix();
+        glTranslatef(static_cast<float>(x), static_cast<float>(y), 0);
+        glRotatef(180, 0, 0, 1);
+        f();
+        glPopMatrix();
+    };
+    const auto real = captura([] { plotMomento(0, escalaM); });
+    const auto derecho = captura([&] {
+        flags[14] = 0;
+        plotMomento(0, escalaM);
+        flags[14] = 1;
+        pintar(0.7, 0.2, 0);
+        enMarcoBarra([&] {
+            girado(0, -6.25 * e, [&] { drawNumFloat(d, 0, 6.25, 3, h); });
+            girado(L, -6.25 * e, [&] { drawNumFloatRight(-d, 0, 6.25, 3, h); });
+            girado(2.5, 3.125 * e, [&] { drawNumFloatCenter(0, 0, -3.125, 3, h); });
+        });
+    });
+    const auto alReves = captura([&] {
+        flags[14] = 0;
+        plotMomento(0, escalaM);
+        flags[14] = 1;
+        pintar(0.7, 0.2, 0);
+        enMarcoBarra([&] {
+            drawNumFloat(d, -6.25 * e, 6.25, 3, h);
+            drawNumFloatRight(L - d, -6.25 * e, 6.25, 3, h);
+            drawNumFloatCenter(2.5, 3.125 * e, -3.125, 3, h);
+        });
+    });
+    EXPECT_LE(diferencias(real, derecho), 20);
+    EXPECT_GT(diferencias(real, alReves), 300);
+}

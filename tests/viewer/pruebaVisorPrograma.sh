@@ -7,25 +7,10 @@ set -u
 binarios=$1
 datos=$2
 captura=${3:-}
-if [ -z "${DISPLAY:-}" ]; then
-  echo "Sin pantalla (DISPLAY vacía): prueba de punta a punta omitida; ejecútela bajo xvfb-run."
-  exit 77
-fi
-export GALLIUM_DRIVER=llvmpipe
-# In a sanitizer build the program is checked for memory and undefined
-# behaviour errors, but not for leaks: at exit the GL driver is already
-# unloaded and its own allocations cannot be told apart from ours (the pixel
-# tests, which pin the driver, keep the leak check).
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 aqui=$(cd "$(dirname "$0")" && pwd)
 imagen() { /usr/bin/python3 "$aqui/imagenVisor.py" "$@"; }
-dir=$(mktemp -d /tmp/karvel-visor-XXXXXX)
-APP=
-trap '[ -n "$APP" ] && kill $APP 2>/dev/null; xset r on 2>/dev/null; rm -rf "$dir"' EXIT
-cd "$dir"
-cp "$datos/visor/portico.txt" modelo.txt
-fallos=0
-falla() { echo "FALLA: $*"; fallos=$((fallos + 1)); }
+# shellcheck source=comunVisor.sh
+source "$aqui/comunVisor.sh"
 
 arrancar() {
   "$binarios/karvel2d" modelo.txt >app.log 2>&1 &
