@@ -45,3 +45,10 @@ std::vector<int> flags(200, 0);
 int numeroComboCoincidente = -1;
 
 const double PI = 3.141592653589793;
+
+std::string nombreDelCombo(int c) {
+    for (const auto& n : nudo) {
+        if (c < n.getCantidadDeCombos()) return n.getNombreCombo(c);
+    }
+    return std::to_string(c + 1);
+}

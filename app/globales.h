@@ -66,3 +66,7 @@ extern std::vector<int> flags;
 extern int numeroComboCoincidente;
 
 extern const double PI;
+
+// Name of combination c as the input gave it (every node keeps the names of
+// the model's combinations); its 1-based number when no node holds it.
+std::string nombreDelCombo(int c);

@@ -5,10 +5,10 @@
 //   nudos barras libres leer[s] resolver[s] reporte[s] memoria[MB] (after each stage)
 #include <sys/resource.h>
 
-#include <chrono>
 #include <iostream>
 #include <sstream>
 
+#include "cronometro.h"
 #include "funcionImprimirResultados.h"
 #include "funcionLeerArchivo.h"
 #include "funcionLeerYResolver.h"
@@ -20,13 +20,6 @@ double memoriaPicoMB() {
     rusage r{};
     getrusage(RUSAGE_SELF, &r);
     return r.ru_maxrss / 1024.0;  // kB on Linux
-}
-
-template <class F>
-double cronometrar(F f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
 }  // namespace
@@ -49,7 +42,7 @@ int main(int argc, char** argv) {
     const double tLeer = d.lectura;
     const double tResolver = d.solucion;
     const double mResolver = memoriaPicoMB();
-    const double tReporte = cronometrar(funcionImprimirResultados);
+    const double tReporte = segundosDe(funcionImprimirResultados);
     const double mReporte = memoriaPicoMB();
 
     std::cout.rdbuf(consola);

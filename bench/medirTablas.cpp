@@ -2,10 +2,10 @@
 // "resultados-tablas" in the current directory, timing each stage. The
 // console output of the stages is discarded. One line of results:
 //   nudos barras libres leer[s] resolver[s] tablas[s]
-#include <chrono>
 #include <iostream>
 #include <sstream>
 
+#include "cronometro.h"
 #include "funcionLeerYResolver.h"
 #include "globales.h"
 #include "tablasResultados.h"
@@ -21,10 +21,8 @@ int main(int argc, char** argv) {
 
     duracionEtapas d;
     funcionLeerYResolver(&d);
-    const auto t0 = std::chrono::steady_clock::now();
-    const bool escritas = funcionEscribirTablas();
-    const double tTablas =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    bool escritas = false;
+    const double tTablas = segundosDe([&] { escritas = funcionEscribirTablas(); });
 
     std::cout.rdbuf(consola);
     std::cout << noNudos << " " << noBarras << " " << noLibres << " " << d.lectura << " "

@@ -14,18 +14,7 @@ const char* const carpetaTablas = "resultados-tablas";
 
 std::vector<std::string> nombresDeCombos() {
     std::vector<std::string> nombres;
-    for (int c = 0; c < noCombos; ++c) {
-        // Every node holds every combination by name; its 1-based number
-        // stands in when no node does.
-        std::string nombre = std::to_string(c + 1);
-        for (const auto& n : nudo) {
-            if (c < n.getCantidadDeCombos()) {
-                nombre = n.getNombreCombo(c);
-                break;
-            }
-        }
-        nombres.push_back(std::move(nombre));
-    }
+    for (int c = 0; c < noCombos; ++c) nombres.push_back(nombreDelCombo(c));
     return nombres;
 }
 

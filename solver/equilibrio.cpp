@@ -19,15 +19,6 @@ constexpr int maximoGdlNombrados = 10;
 
 const char* const direcciones[3] = {"X", "Y", "giro"};
 
-// Name of combination c as the input gave it (kept by every node and bar);
-// its 1-based number when no element holds it.
-std::string nombreDeCombo(int c) {
-    for (const auto& n : nudo) {
-        if (c < n.getCantidadDeCombos()) return n.getNombreCombo(c);
-    }
-    return std::to_string(c + 1);
-}
-
 // "el nudo 7" (its user number) and "en la dirección X" of freedom g.
 std::string nudoDe(int g) {
     return "el nudo " + std::to_string(nudo[g / 3].getNoNudoUsuario());
@@ -91,10 +82,10 @@ void verificarEquilibrio(int nCombos, const std::vector<int>& sinRigidez) {
         combosSinEquilibrio.push_back(c);
         std::cout << "Advertencia: la estructura es inestable o la matriz de rigidez es "
                      "singular; el combo "
-                  << nombreDeCombo(c) << " no cumple el equilibrio" << std::endl;
+                  << nombreDelCombo(c) << " no cumple el equilibrio" << std::endl;
         if (sinRigidez.empty()) {
             const int g = gdlLibres[residuo.mayor(c)];
-            std::cout << "Advertencia: en el combo " << nombreDeCombo(c)
+            std::cout << "Advertencia: en el combo " << nombreDelCombo(c)
                       << " el mayor residuo de equilibrio está en " << nudoDe(g) << " "
                       << direccionDe(g) << std::endl;
         }

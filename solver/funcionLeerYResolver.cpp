@@ -1,21 +1,9 @@
 #include "funcionLeerYResolver.h"
 
-#include <chrono>
-
+#include "cronometro.h"
 #include "funcionLeerArchivo.h"
 #include "funcionSolucionU.h"
 #include "globales.h"
-
-namespace {
-
-template <class F>
-double segundosDe(F etapa) {
-    const auto inicio = std::chrono::steady_clock::now();
-    etapa();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
-}
-
-}  // namespace
 
 faltantesDelModelo faltantesDelModeloLeido() {
     faltantesDelModelo f;
