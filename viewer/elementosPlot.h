@@ -4,12 +4,18 @@
 #pragma once
 
 // Text, number and arrow primitives (stroke font, model-scale text).
+// Alignment codes of the texts placed by their anchor.
+namespace alineacionTexto {
+enum : int { inicio = 0, fin = 1, centro = 2 };
+}  // namespace alineacionTexto
 void drawNumFloat(double x, double y, double valor, int decimales, double altura);
 void drawNumFloatRight(double x, double y, double valor, int decimales, double altura);
 void drawNumFloatCenter(double x, double y, double valor, int decimales, double altura);
 void drawNumSci(double x, double y, double valor, int decimales, double altura);
 void drawTextoEscalado(double x, double y, const char* texto, double altura);
 void drawTextoEscaladoNew(const char* texto, double altura, int alineacion);
+void drawTextoEscaladoAlineado(double x, double y, const char* texto, double altura,
+                               int alineacion);
 void drawFlecha(double x1, double y1, double x2, double y2, double t);
 void plotArco(double cx, double cy, double r, double a0, double a1);
 
