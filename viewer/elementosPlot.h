@@ -37,3 +37,9 @@ void plotCortante(int c, double escala);
 void plotMomento(int c, double escala);
 void plotCarga(int c, double escala);
 void plotReacciones(int c);
+
+// The N, V and M layers in envelope mode, once for all the active
+// combinations.
+void plotEnvolventeAxial(double escala);
+void plotEnvolventeCortante(double escala);
+void plotEnvolventeMomento(double escala);
