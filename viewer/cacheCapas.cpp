@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "capturaVectorial.h"
+#include "elementosPlot.h"
 #include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
@@ -156,9 +157,9 @@ void constructorPiezas::puntoEnBarra(int i, double x, double y) {
 }
 
 void constructorPiezas::rotulo(int caracteres) {
-    // Stroke-font advance 104.76 over a height of 152.38 units, plus three
-    // line heights for stacked lines, baseline offsets and descenders.
-    d.margen = std::max(d.margen, escalaTexto * (caracteres * 104.76 / 152.38 + 3));
+    // The text's width plus three line heights for stacked lines, baseline
+    // offsets and descenders.
+    d.margen = std::max(d.margen, anchoTextoEscalado(caracteres, escalaTexto) + 3 * escalaTexto);
 }
 
 void constructorPiezas::holgura(double distancia) {

@@ -8,6 +8,8 @@
 namespace alineacionTexto {
 enum : int { inicio = 0, fin = 1, centro = 2 };
 }  // namespace alineacionTexto
+// Width of a text of n characters at height `altura` (the font is monospaced).
+double anchoTextoEscalado(int caracteres, double altura);
 void drawNumFloat(double x, double y, double valor, int decimales, double altura);
 void drawNumFloatRight(double x, double y, double valor, int decimales, double altura);
 void drawNumFloatCenter(double x, double y, double valor, int decimales, double altura);

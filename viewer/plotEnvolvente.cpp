@@ -8,7 +8,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cacheCapas.h"
@@ -33,20 +35,61 @@ const double colorEnvolventeMinima[3] = {0.3, 0.6, 1.0};
 // diagram's end values do.
 const double fraccionDentroDelExtremo = 1.0 / 50.0;
 
-// The label r of bar i with its baseline through the point (r.x, y) of the
-// diagram: centred on it inside the bar, running into the bar at an end.
-// On a bar whose labels are turned, the same about that point.
-void rotuloExtremo(int i, const rotuloEnvolvente& r, double y) {
+// Baselines of two labels that would overlap stand this many text heights
+// apart.
+const double interlineado = 1.2;
+
+// Shift along the bar from the label's point to its anchor, and the
+// alignment there: centred on the point inside the bar, running into the
+// bar from L/50 inside an end.
+struct posicionTexto {
+    double dx;
+    int alineacion;
+};
+
+posicionTexto posicionDe(int i, const rotuloEnvolvente& r) {
     const double d = fraccionDentroDelExtremo * barra[i].getLongitud();
-    double dx = 0;
-    int alineacion = alineacionTexto::centro;
-    if (r.lugar == lugarRotulo::inicio) {
-        dx = d;
-        alineacion = alineacionTexto::inicio;
-    } else if (r.lugar == lugarRotulo::fin) {
-        dx = -d;
-        alineacion = alineacionTexto::fin;
-    }
+    if (r.lugar == lugarRotulo::inicio) return {d, alineacionTexto::inicio};
+    if (r.lugar == lugarRotulo::fin) return {-d, alineacionTexto::fin};
+    return {0, alineacionTexto::centro};
+}
+
+// Span along the bar of the label's text (turned or not, it covers the same
+// stretch of the bar).
+std::pair<double, double> tramoDeTexto(int i, const rotuloEnvolvente& r) {
+    const posicionTexto p = posicionDe(i, r);
+    const double ancho = anchoTextoEscalado(static_cast<int>(r.texto.size()), escalaTexto);
+    const double a = r.x + p.dx -
+                     (p.alineacion == alineacionTexto::centro ? 0.5 * ancho
+                      : p.alineacion == alineacionTexto::fin  ? ancho
+                                                              : 0.0);
+    return {a, a + ancho};
+}
+
+// Baselines of the two labels of bar i (the maximum's, then the minimum's).
+// Where the texts would overlap (a force about constant along the bar names
+// both extremes at its start), the minimum's is moved a line away from the
+// maximum's, on the side where it stands, or under it as read.
+std::vector<double> lineasDeBase(int i, const std::vector<rotuloEnvolvente>& r,
+                                 const std::vector<double>& y) {
+    std::vector<double> base = y;
+    if (r.size() != 2 || r[0].texto == r[1].texto) return base;
+    const auto a = tramoDeTexto(i, r[0]), b = tramoDeTexto(i, r[1]);
+    const double linea = interlineado * escalaTexto;
+    if (a.second <= b.first || b.second <= a.first || std::abs(y[1] - y[0]) >= linea) return base;
+    // The text's up is the bar's +y, or -y where the labels are turned.
+    const double arriba = rotulosGirados(i) ? -1.0 : 1.0;
+    const double lado = (y[1] - y[0]) * arriba > 0 ? arriba : -arriba;
+    base[1] = y[0] + lado * linea;
+    return base;
+}
+
+// The label r of bar i with its baseline at ordinate y: at r.x placed as
+// posicionDe says; on a bar whose labels are turned, the same about (r.x, y).
+void rotuloExtremo(int i, const rotuloEnvolvente& r, double y) {
+    const posicionTexto p = posicionDe(i, r);
+    const double dx = p.dx;
+    const int alineacion = p.alineacion;
     const bool girada = rotulosGirados(i);
     // Turned half a turn, the bar runs the other way and so does the text.
     const int alineacionGirada = alineacion == alineacionTexto::inicio ? alineacionTexto::fin
@@ -92,13 +135,17 @@ void plotEnvolvente(capaCache capa, esfuerzoBarra esfuerzo, double escala) {
                 pieza.puntoEnBarra(i, curvas.x(k), yMinimo(k));
             }
             if (flagActivo(interruptor::textoDiagramas)) {
+                const std::vector<rotuloEnvolvente> rotulos =
+                    rotulosDeEnvolvente(barra[i], esfuerzo, combos, nombres);
+                std::vector<double> y;
+                for (const rotuloEnvolvente& r : rotulos) y.push_back(signo * r.valor * escala);
+                y = lineasDeBase(i, rotulos, y);
                 int caracteres = 0;
-                for (const rotuloEnvolvente& r :
-                     rotulosDeEnvolvente(barra[i], esfuerzo, combos, nombres)) {
-                    const double y = signo * r.valor * escala;
+                for (size_t k = 0; k < rotulos.size(); ++k) {
+                    const rotuloEnvolvente& r = rotulos[k];
                     color(r.maximo ? colorEnvolventeMaxima : colorEnvolventeMinima);
-                    rotuloExtremo(i, r, y);
-                    pieza.puntoEnBarra(i, r.x, y);
+                    rotuloExtremo(i, r, y[k]);
+                    pieza.puntoEnBarra(i, r.x, y[k]);
                     caracteres = std::max(caracteres, static_cast<int>(r.texto.size()));
                 }
                 pieza.rotulo(caracteres);

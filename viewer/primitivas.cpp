@@ -42,6 +42,10 @@ double fraccionAlineacion(int alineacion) {
 
 }  // namespace
 
+double anchoTextoEscalado(int caracteres, double altura) {
+    return avanceCaracter * caracteres * (escalaPorAltura * altura);
+}
+
 void drawNumFloat(double x, double y, double valor, int decimales, double altura) {
     trazarTexto(x, y, formatearNumero(valor, decimales, false), altura, 0.0);
 }
@@ -74,7 +78,7 @@ void drawTextoEscaladoAlineado(double x, double y, const char* texto, double alt
 void drawTextoEscaladoNew(const char* texto, double altura, int alineacion) {
     const double fraccion = fraccionAlineacion(alineacion);
     const double s = escalaPorAltura * altura;
-    const double ancho = avanceCaracter * std::strlen(texto) * s;
+    const double ancho = anchoTextoEscalado(static_cast<int>(std::strlen(texto)), altura);
     glPushMatrix();
     glTranslatef(static_cast<float>(-fraccion * ancho), static_cast<float>(0.2 * altura), 0.0f);
     glScalef(static_cast<float>(s), static_cast<float>(s), static_cast<float>(s));
