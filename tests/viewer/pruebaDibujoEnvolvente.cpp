@@ -6,6 +6,7 @@
 // 2 below it): the maximum curve is C2's, the minimum C1's.
 #include "cacheCapas.h"
 #include "elementosPlot.h"
+#include "envolventeDiagramas.h"
 #include "pruebaResultadosComun.h"
 
 namespace {
@@ -219,4 +220,35 @@ TEST_F(envolventeViga, guardadaHastaQueCambianLosCombosActivos) {
     flags[100] = flags[101] = 0;
     captura([] { plotEnvolventeMomento(escalaM); });
     EXPECT_EQ(0, contarNoNegros());
+}
+
+// Column of 3 under P = 10 and 1.05·P at its head: N = -10 (C1) and -10.5
+// (C2) all along (equilibrium of the cut column). Both extremes stand at the
+// start, a twentieth of a text height apart: the minimum's label goes one
+// line (1.2 text heights) under the maximum's as read, the bar frame being
+// turned 90° (text up along -X).
+TEST_F(capaPrueba, rotulosQueSeSolapanSeApilan) {
+    cargar("resultados-envolventeColumna.txt", 0.5, 1.5);
+    ambosCombos();
+    const std::vector<std::string> nombres = {"C1", "C2"};
+    const auto r = rotulosDeEnvolvente(barra[0], esfuerzoBarra::axial, {0, 1}, nombres);
+    ASSERT_EQ(2u, r.size());
+    ASSERT_EQ(lugarRotulo::inicio, r[0].lugar);
+    ASSERT_EQ(lugarRotulo::inicio, r[1].lugar);
+    const double h = escalaTexto, d = 3.0 / 50, e = escalaN;
+    const auto real = captura([] { plotEnvolventeAxial(escalaN); });
+    const auto apilados = captura([=] {
+        flags[14] = 0;
+        plotEnvolventeAxial(escalaN);
+        flags[14] = 1;
+        glPushMatrix();
+        glRotatef(90, 0, 0, 1);
+        pintar(maxima);
+        drawTextoEscaladoAlineado(d, -10 * e, "-10.000 (C1)", h, alineacionTexto::inicio);
+        pintar(minima);
+        drawTextoEscaladoAlineado(d, -10 * e - 1.2 * h, "-10.500 (C2)", h, alineacionTexto::inicio);
+        glPopMatrix();
+    });
+    EXPECT_GT(contar(minima), 200);
+    EXPECT_LE(diferencias(real, apilados), 10);
 }
