@@ -14,13 +14,19 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "capasResultados.h"
 #include "entornoFuzz.h"
+#include "envolventeDiagramas.h"
 #include "funcionLeerArchivo.h"
 #include "funcionSolucionU.h"
 #include "globales.h"
+#include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
+#include "seccionesTablas.h"
 
 namespace {
 
@@ -83,12 +89,27 @@ void iniciar() {
     numeroComboCoincidente = -1;
 }
 
-// What a frame reads back: switches and visibility marks of every element.
+// What a frame reads back: switches and visibility marks of every element,
+// and in envelope mode the curves and labels of the N, V or M layer on.
 int consultarMarcas() {
     int visibles = 0;
     for (int i = 0; i < noNudos; ++i) visibles += nudoVisible(i);
     for (int i = 0; i < noBarras; ++i) visibles += barraVisible(i);
     for (int i = 0; i < 100 + noCombos; ++i) visibles += flagActivo(i);
+    if (!flagActivo(interruptor::envolvente)) return visibles;
+    const std::vector<int> combos = combosActivosConResultados();
+    const std::vector<std::string> nombres = nombresDeCombos();
+    for (auto [capa, esfuerzo] : {std::pair{interruptor::capaAxial, esfuerzoBarra::axial},
+                                  std::pair{interruptor::capaCortante, esfuerzoBarra::cortante},
+                                  std::pair{interruptor::capaMomento, esfuerzoBarra::momento}}) {
+        if (!flagActivo(capa)) continue;
+        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+            if (!barraVisible(i)) continue;
+            visibles += static_cast<int>(curvasDeEnvolvente(barra[i], esfuerzo, combos).x.size());
+            visibles +=
+                static_cast<int>(rotulosDeEnvolvente(barra[i], esfuerzo, combos, nombres).size());
+        }
+    }
     return visibles;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "capturaVectorial.h"
+#include "elementosPlot.h"
 #include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
@@ -34,18 +35,21 @@ struct estadoCapa {
     double xMin = 0, xMax = 0;  // deformed shape: node markers sized by the x extent
     double zCam = 0;            // loads: arrow heads sized by the zoom
     Eigen::VectorXi nudos, barras;
+    std::vector<int> combos;  // envelopes: the combinations taken together
 
     bool operator==(const estadoCapa& o) const {
         return version == o.version && resuelto == o.resuelto && escala == o.escala &&
                escalaTexto == o.escalaTexto && precision == o.precision && texto == o.texto &&
                interiores == o.interiores && marcadores == o.marcadores && xMin == o.xMin &&
                xMax == o.xMax && zCam == o.zCam && nudos.size() == o.nudos.size() &&
-               barras.size() == o.barras.size() && nudos == o.nudos && barras == o.barras;
+               barras.size() == o.barras.size() && nudos == o.nudos && barras == o.barras &&
+               combos == o.combos;
     }
 };
 
-estadoCapa estadoActual(capaCache capa, double escala) {
+estadoCapa estadoActual(capaCache capa, double escala, const std::vector<int>& combos) {
     estadoCapa e;
+    e.combos = combos;
     e.version = versionModelo();
     e.resuelto = modeloResuelto;
     e.escala = escala;
@@ -153,9 +157,9 @@ void constructorPiezas::puntoEnBarra(int i, double x, double y) {
 }
 
 void constructorPiezas::rotulo(int caracteres) {
-    // Stroke-font advance 104.76 over a height of 152.38 units, plus three
-    // line heights for stacked lines, baseline offsets and descenders.
-    d.margen = std::max(d.margen, escalaTexto * (caracteres * 104.76 / 152.38 + 3));
+    // The text's width plus three line heights for stacked lines, baseline
+    // offsets and descenders.
+    d.margen = std::max(d.margen, anchoTextoEscalado(caracteres, escalaTexto) + 3 * escalaTexto);
 }
 
 void constructorPiezas::holgura(double distancia) {
@@ -179,8 +183,11 @@ void constructorPiezas::terminar() {
     e.piezas.push_back({lista, d.x0 - d.margen, d.y0 - d.margen, d.x1 + d.margen, d.y1 + d.margen});
 }
 
-void dibujarCapa(capaCache capa, int c, double escala,
-                 const std::function<void(constructorPiezas&)>& construir) {
+namespace {
+
+// Layer `capa` kept under combination index `clave` (-1 for an envelope).
+void dibujarEntrada(capaCache capa, int clave, const std::vector<int>& combos, double escala,
+                    const std::function<void(constructorPiezas&)>& construir) {
     // A vector capture sees every line width only from direct drawing.
     if (capturaVectorialEnCurso()) {
         constructorPiezas::datos d;
@@ -194,8 +201,8 @@ void dibujarCapa(capaCache capa, int c, double escala,
         cache.clear();
         versionEnCache = versionModelo();
     }
-    entradaCapa& e = cache[{capa, c}];
-    estadoCapa estado = estadoActual(capa, escala);
+    entradaCapa& e = cache[{capa, clave}];
+    estadoCapa estado = estadoActual(capa, escala, combos);
     if (!e.valida || !(e.estado == estado)) {
         e.piezas.clear();
         constructorPiezas::datos d;
@@ -217,6 +224,18 @@ void dibujarCapa(capaCache capa, int c, double escala,
         glCallList(p.lista);
         ++dibujadas;
     }
+}
+
+}  // namespace
+
+void dibujarCapa(capaCache capa, int c, double escala,
+                 const std::function<void(constructorPiezas&)>& construir) {
+    dibujarEntrada(capa, c, {}, escala, construir);
+}
+
+void dibujarCapa(capaCache capa, const std::vector<int>& combos, double escala,
+                 const std::function<void(constructorPiezas&)>& construir) {
+    dibujarEntrada(capa, -1, combos, escala, construir);
 }
 
 long piezasCompiladas() {

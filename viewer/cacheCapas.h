@@ -5,13 +5,27 @@
 // pieces that fall inside the view; the pieces are compiled again only when
 // something they were drawn from has changed: the model, the scale, the
 // text size, the decimals, a display switch, the visibility marks (and for
-// the loads, whose arrow heads follow the zoom, zCam).
+// the loads, whose arrow heads follow the zoom, zCam). An envelope layer is
+// kept once for all the combinations it is taken over, and compiled again
+// when that set changes as well.
 #pragma once
 
 #include <functional>
+#include <vector>
 
-// The layers kept, by the switch that shows them.
-enum class capaCache { deformada, axial, cortante, momento, cargas, reacciones };
+// The layers kept, by the switch that shows them; the last three are the N,
+// V and M layers in envelope mode.
+enum class capaCache {
+    deformada,
+    axial,
+    cortante,
+    momento,
+    cargas,
+    reacciones,
+    envolventeAxial,
+    envolventeCortante,
+    envolventeMomento
+};
 
 // Collects the pieces of one layer while it is built.
 class constructorPiezas {
@@ -41,6 +55,10 @@ class constructorPiezas {
 // them again through the constructor. A vector capture draws the layer
 // directly, keeping nothing.
 void dibujarCapa(capaCache capa, int c, double escala,
+                 const std::function<void(constructorPiezas&)>& construir);
+
+// The same for an envelope layer over the combinations `combos`.
+void dibujarCapa(capaCache capa, const std::vector<int>& combos, double escala,
                  const std::function<void(constructorPiezas&)>& construir);
 
 // Pieces compiled and pieces replayed since the start (a test can tell a

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "globales.h"
+#include "interruptores.h"
+#include "lineaComandos.h"
 
 namespace {
 
@@ -22,6 +24,14 @@ bool comboExiste(int c) {
 
 bool comboConResultados(int c) {
     return modeloResuelto && comboExiste(c);
+}
+
+std::vector<int> combosActivosConResultados() {
+    std::vector<int> combos;
+    for (int c = 0; c < noCombos; ++c) {
+        if (flagActivo(interruptor::primerCombo + c) && comboConResultados(c)) combos.push_back(c);
+    }
+    return combos;
 }
 
 intensidadesCarga intensidadesDibujadas(const objBarra2d& b, int c) {

@@ -1,6 +1,8 @@
 // Which combinations, and which values, the load and result layers draw.
 #pragma once
 
+#include <vector>
+
 class objBarra2d;
 
 // Combination c is one of the model read (0 <= c < noCombos).
@@ -10,6 +12,10 @@ bool comboExiste(int c);
 // read. Nothing is drawn for a combination the model does not hold, nor
 // before the model held now has been solved.
 bool comboConResultados(int c);
+
+// The active combinations (switch 100 + c on) that have results, ascending:
+// what the envelope of the N, V and M layers is taken over.
+std::vector<int> combosActivosConResultados();
 
 // Distributed-load row of a bar in combination c as the loads layer draws
 // it: an intensity whose magnitude is below 1e-12 times the largest of the

@@ -4,12 +4,20 @@
 #pragma once
 
 // Text, number and arrow primitives (stroke font, model-scale text).
+// Alignment codes of the texts placed by their anchor.
+namespace alineacionTexto {
+enum : int { inicio = 0, fin = 1, centro = 2 };
+}  // namespace alineacionTexto
+// Width of a text of n characters at height `altura` (the font is monospaced).
+double anchoTextoEscalado(int caracteres, double altura);
 void drawNumFloat(double x, double y, double valor, int decimales, double altura);
 void drawNumFloatRight(double x, double y, double valor, int decimales, double altura);
 void drawNumFloatCenter(double x, double y, double valor, int decimales, double altura);
 void drawNumSci(double x, double y, double valor, int decimales, double altura);
 void drawTextoEscalado(double x, double y, const char* texto, double altura);
 void drawTextoEscaladoNew(const char* texto, double altura, int alineacion);
+void drawTextoEscaladoAlineado(double x, double y, const char* texto, double altura,
+                               int alineacion);
 void drawFlecha(double x1, double y1, double x2, double y2, double t);
 void plotArco(double cx, double cy, double r, double a0, double a1);
 
@@ -31,3 +39,9 @@ void plotCortante(int c, double escala);
 void plotMomento(int c, double escala);
 void plotCarga(int c, double escala);
 void plotReacciones(int c);
+
+// The N, V and M layers in envelope mode, once for all the active
+// combinations.
+void plotEnvolventeAxial(double escala);
+void plotEnvolventeCortante(double escala);
+void plotEnvolventeMomento(double escala);

@@ -33,9 +33,32 @@ void funcionPlot(int argc, char** argv) {
     glutMainLoop();
 }
 
+namespace {
+
+// In envelope mode the N, V and M layers are drawn once for all the active
+// combinations; false for the other layers, drawn per combination.
+bool dibujarEnvolvente(int capa) {
+    if (!flagActivo(interruptor::envolvente)) return false;
+    switch (capa) {
+        case interruptor::capaAxial:
+            plotEnvolventeAxial(escalaN);
+            return true;
+        case interruptor::capaCortante:
+            plotEnvolventeCortante(escalaV);
+            return true;
+        case interruptor::capaMomento:
+            plotEnvolventeMomento(escalaM);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 // One frame without the buffer swap: text, model, tags, supports, then the
-// result layers for every active combination, only when the model held now
-// has been solved.
+// result layers for every active combination (or their envelope), only when
+// the model held now has been solved.
 void dibujarEscena() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -57,7 +80,7 @@ void dibujarEscena() {
 
     if (!modeloResuelto) return;
     for (int capa = interruptor::primeraCapa; capa <= interruptor::ultimaCapa; ++capa) {
-        if (!flagActivo(capa)) continue;
+        if (!flagActivo(capa) || dibujarEnvolvente(capa)) continue;
         for (int c = 0; c < noCombos; ++c) {
             if (!flagActivo(interruptor::primerCombo + c)) continue;
             switch (capa) {

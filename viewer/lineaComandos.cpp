@@ -165,6 +165,12 @@ bool ejecutarComando() {
                       ? "Graficacion de Apoyos Activada. Ingrese Comando:"
                       : "Graficacion de Apoyos Desactivada. Ingrese Comando:";
     }
+    // Envelope mode changes how the N, V and M layers draw, not which is on.
+    if (comando == "envolvente") {
+        ++flag(interruptor::envolvente);
+        dialogo = flagActivo(interruptor::envolvente) ? "Envolvente Activada. Ingrese Comando:"
+                                                      : "Envolvente Desactivada. Ingrese Comando:";
+    }
     // The window takes the capture and gives the reply; until then, and
     // without a window, the plain prompt.
     for (const auto& [palabra, formato] :

@@ -47,7 +47,8 @@ const char* const textoAyuda =
     "capturaPDF -->Guarda la ventana como dibujo PDF (captura-NNN.pdf)\n"
     "capturaSVG -->Guarda la ventana como dibujo SVG (captura-NNN.svg)\n"
     "autoEscala -->Ajusta la escala de la capa encendida\n"
-    "vigilar  -->Recarga el modelo cada vez que cambia el archivo\n";
+    "vigilar  -->Recarga el modelo cada vez que cambia el archivo\n"
+    "envolvente -->Muestra u oculta la envolvente de los combos activos en N, V y M\n";
 
 const char* const textoCredito = "KARVEL-2D\nPorticos planos - metodo de rigidez";
 

@@ -20,28 +20,13 @@
 #include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
+#include "trazadoDiagramas.h"
 #include "trazosGl.h"
 
 namespace {
 
 // 21 stations per bar: 20 equal segments.
 const int muestras = 21;
-
-// A label of a bar pointing left (angle beyond ±90°) is drawn in a frame
-// turned 180° about an anchor so that it reads upright; otherwise directly.
-// dibujo(x, y) draws the label at (x, y) of the frame in use.
-void rotular(bool girada, double x, double y, double xAncla, double yAncla, double xGirada,
-             double yGirada, const std::function<void(double, double)>& dibujo) {
-    if (!girada) {
-        dibujo(x, y);
-        return;
-    }
-    glPushMatrix();
-    glTranslatef(static_cast<float>(xAncla), static_cast<float>(yAncla), 0.0f);
-    glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
-    dibujo(xGirada, yGirada);
-    glPopMatrix();
-}
 
 using dibujoNumero = void (*)(double, double, double, int, double);
 
@@ -66,21 +51,17 @@ const estiloDiagrama estiloCortante = {{0.5, 0.5, 0}, {0.4, 0.4, 0}, {0.5, 0.5, 
 const estiloDiagrama estiloMomento = {{0.7, 0.2, 0}, {0.5, 0.1, 0}, {0.7, 0.2, 0}, -1};
 
 // Outline through the 21 scaled samples and the cross lines back to the
-// bar axis (all 21 with switch 15 on, the two end ones otherwise), all in
-// one run of segments; the bar itself closes the figure. Returns the
-// ordinates.
+// bar axis, all in one run of segments; the bar itself closes the figure.
+// Returns the ordinates.
 Eigen::VectorXd contornoDiagrama(const Eigen::MatrixXd& m, double escala, const estiloDiagrama& e) {
-    Eigen::VectorXd y = m.row(1).transpose() * (e.signo * escala);
-    const Eigen::Index n = m.cols();
-    const bool interiores = flagActivo(interruptor::lineasInteriores);
+    const Eigen::VectorXd x = m.row(0).transpose();
+    const Eigen::VectorXd y = m.row(1).transpose() * (e.signo * escala);
     anchoLinea(1);
     glBegin(GL_LINES);
     color(e.contorno);
-    for (Eigen::Index k = 0; k + 1 < n; ++k) tramo(m(0, k), y(k), m(0, k + 1), y(k + 1));
+    tramosContorno(x, y);
     color(e.interior);
-    for (Eigen::Index k = 0; k < n; ++k) {
-        if (interiores || k == 0 || k == n - 1) tramo(m(0, k), 0, m(0, k), y(k));
-    }
+    tramosTransversales(x, y);
     glEnd();
     return y;
 }
@@ -119,8 +100,7 @@ void diagramaFuerzas(capaCache capa, int c, double escala, const estiloDiagrama&
             if (!barraConResultados(i, c)) continue;
             pieza.iniciar();
             const Eigen::MatrixXd m = (barra[i].*muestreo)(c, muestras);
-            // Turned for bars running leftwards, up or down (|angle| > 90°).
-            const bool girada = std::abs(barra[i].getAngulo() * 180.0 / PI) > 90.0;
+            const bool girada = rotulosGirados(i);
             marcoBarra(i);
             const Eigen::VectorXd y = contornoDiagrama(m, escala, e);
             for (Eigen::Index k = 0; k < m.cols(); ++k) {

@@ -33,7 +33,18 @@ void trazarTexto(double x, double y, const std::string& texto, double altura, do
     glPopMatrix();
 }
 
+// Share of a text's width drawn before its anchor for an alignment code.
+double fraccionAlineacion(int alineacion) {
+    return alineacion == alineacionTexto::centro ? 0.5
+           : alineacion == alineacionTexto::fin  ? 1.0
+                                                 : 0.0;
+}
+
 }  // namespace
+
+double anchoTextoEscalado(int caracteres, double altura) {
+    return avanceCaracter * caracteres * (escalaPorAltura * altura);
+}
 
 void drawNumFloat(double x, double y, double valor, int decimales, double altura) {
     trazarTexto(x, y, formatearNumero(valor, decimales, false), altura, 0.0);
@@ -55,12 +66,19 @@ void drawTextoEscalado(double x, double y, const char* texto, double altura) {
     trazarTexto(x, y, texto, altura, 0.0);
 }
 
+// Text with its baseline through (x, y): alignment 2 centres it on the
+// point, 1 ends it there, any other code starts it there.
+void drawTextoEscaladoAlineado(double x, double y, const char* texto, double altura,
+                               int alineacion) {
+    trazarTexto(x, y, texto, altura, fraccionAlineacion(alineacion));
+}
+
 // Label on the current origin, its baseline 0.2·h above it: alignment 2
 // centres it, 1 ends it at the origin, any other code starts it there.
 void drawTextoEscaladoNew(const char* texto, double altura, int alineacion) {
-    const double fraccion = alineacion == 2 ? 0.5 : alineacion == 1 ? 1.0 : 0.0;
+    const double fraccion = fraccionAlineacion(alineacion);
     const double s = escalaPorAltura * altura;
-    const double ancho = avanceCaracter * std::strlen(texto) * s;
+    const double ancho = anchoTextoEscalado(static_cast<int>(std::strlen(texto)), altura);
     glPushMatrix();
     glTranslatef(static_cast<float>(-fraccion * ancho), static_cast<float>(0.2 * altura), 0.0f);
     glScalef(static_cast<float>(s), static_cast<float>(s), static_cast<float>(s));

@@ -72,6 +72,10 @@ const colorPx contornoM{178, 51, 0};
 const colorPx flechaCarga{0, 76, 0};
 const colorPx rojoReaccion{255, 0, 0};
 const colorPx grisBarra{128, 128, 128};
+// The envelope's curves: maximum magenta (1, 0.3, 1), minimum sky blue
+// (0.3, 0.6, 1).
+const colorPx envolventeMaxima{255, 76, 255};
+const colorPx envolventeMinima{76, 153, 255};
 
 const std::map<std::string, colorPx> colorDeCapa = {
     {"plotDef", cianDeformada}, {"plotN", contornoN},       {"plotV", contornoV},

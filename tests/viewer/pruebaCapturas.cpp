@@ -1,14 +1,18 @@
 // Captures taken in the test's own window: the names numbered from 001,
-// the reply texts, and nothing left in a folder that takes no files.
+// the reply texts, nothing left in a folder that takes no files, and the
+// envelope layer in a vector drawing.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 #include "capturaVentana.h"
 #include "carpetaSoloLectura.h"
 #include "funcionPlot.h"
+#include "funcionSolucionU.h"
+#include "interruptores.h"
 #include "modeloVisor.h"
 #include "ventanaPrueba.h"
 
@@ -91,4 +95,32 @@ TEST_F(capturaEnCarpeta, carpetaSinEscrituraDiceLaCausaYNoDejaArchivo) {
         EXPECT_FALSE(existe(std::string("captura-001.") + ext));
     }
     ASSERT_EQ(0, chdir(carpeta.c_str()));
+}
+
+// The envelope of both combinations' moments drawn into an SVG: its two
+// colours, magenta (1, 0.3, 1) and sky blue (0.3, 0.6, 1), as #rrggbb with
+// each channel 255·c truncated; no curve in the moment colour (0.7, 0.2, 0).
+TEST_F(capturaEnCarpeta, envolventeEnElDibujoVectorial) {
+    {
+        capturaConsola silencio;
+        funcionSolucionU();
+    }
+    flags[interruptor::capaMomento] = 1;
+    flags[interruptor::primerCombo] = flags[interruptor::primerCombo + 1] = 1;
+    flags[interruptor::envolvente] = 1;
+    tomarCaptura(formatoCaptura::svg);
+    ASSERT_EQ("Captura guardada en captura-001.svg. Ingrese Comando:", dialogo);
+    std::ifstream f("captura-001.svg");
+    const std::string svg((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    EXPECT_NE(std::string::npos, svg.find("#ff4cff")) << "máxima";
+    EXPECT_NE(std::string::npos, svg.find("#4c99ff")) << "mínima";
+    EXPECT_EQ(std::string::npos, svg.find("#b23300")) << "sin curvas por combinación";
+
+    flags[interruptor::envolvente] = 2;
+    tomarCaptura(formatoCaptura::svg);
+    std::ifstream g("captura-002.svg");
+    const std::string porCombo((std::istreambuf_iterator<char>(g)),
+                               std::istreambuf_iterator<char>());
+    EXPECT_NE(std::string::npos, porCombo.find("#b23300"));
+    EXPECT_EQ(std::string::npos, porCombo.find("#ff4cff"));
 }

@@ -3,7 +3,9 @@
 // "capturaPDF" and "capturaSVG" write vector drawings that render with the
 // usual tools; a folder that takes no files gets none; "autoEscala" makes
 // the largest moment 8 % of the view; "vigilar" reloads on every change of
-// the file.
+// the file; "envolvente" draws the envelope of the active combinations and
+// keeps it across F5.
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -224,4 +226,59 @@ TEST_F(capturas, vigilarRecargaUnaVezPorCambio) {
     escribirModelo(original);
     std::this_thread::sleep_for(std::chrono::milliseconds(1600));
     EXPECT_EQ(2, vecesEn(consola, banner));
+}
+
+namespace {
+
+// Rightmost column of the prompt's green text at the bottom left of the
+// window (the credit, in the same green, stands at the right).
+int bordeDelDialogo(const imagen& im) {
+    int borde = -1;
+    for (int y = im.alto - 100; y < im.alto; ++y) {
+        for (int x = 0; x < im.ancho / 2; ++x) {
+            const size_t i = (static_cast<size_t>(y) * im.ancho + x) * 3;
+            if (im.datos[i] == 0 && im.datos[i + 1] == 255 && im.datos[i + 2] == 0) {
+                borde = std::max(borde, x);
+            }
+        }
+    }
+    return borde;
+}
+
+}  // namespace
+
+TEST_F(capturas, envolventeCambiaElDibujoYSigueTrasF5) {
+    imagen pantalla = momentosC1();
+    for (const char* c : {"combo", "C2"}) pantalla = ejecutar(c, pantalla);
+    ASSERT_GT(pantalla.contar(contornoM), 50);
+    EXPECT_EQ(0, pantalla.contar(envolventeMaxima));
+
+    // On: the two curves in their colours instead of one per combination.
+    pantalla = ejecutar("envolvente", pantalla);
+    const imagen activada = pantalla;
+    EXPECT_GT(activada.contar(envolventeMaxima), 50);
+    EXPECT_GT(activada.contar(envolventeMinima), 50);
+    EXPECT_EQ(0, activada.contar(contornoM));
+
+    // F5 reads the same file again: the envelope stays on, the same picture.
+    xdo("key F5");
+    ASSERT_TRUE(esperar(
+        [&] { return consolaDelPrograma().find("Reinicio del programa") != std::string::npos; }));
+    EXPECT_TRUE(esperar([&] { return capturar() == activada; })) << "tras F5";
+
+    // The picture for the documentation, with the program's own capture.
+    pantalla = ejecutar("captura", pantalla);
+    ASSERT_TRUE(existe(carpeta + "/captura-001.png"));
+    (void)std::system(("mkdir -p '" + std::string(KARVEL_BINARIOS) + "/capturas' && cp '" +
+                       carpeta + "/captura-001.png' '" + KARVEL_BINARIOS +
+                       "/capturas/envolvente.png'")
+                          .c_str());
+
+    // Off again: one curve per combination. The reply "Envolvente
+    // Desactivada. ..." is "Envolvente Activada. ..." with "Desa" for "A":
+    // in the 12-point Helvetica 9 + 7 + 6 + 7 - 8 = 21 pixels wider.
+    pantalla = ejecutar("envolvente", pantalla);
+    EXPECT_EQ(0, pantalla.contar(envolventeMaxima));
+    EXPECT_GT(pantalla.contar(contornoM), 50);
+    EXPECT_NEAR(bordeDelDialogo(activada) + 21, bordeDelDialogo(pantalla), 2);
 }

@@ -113,6 +113,38 @@ TEST_F(lineaComandos, plotApoyosAlternaSinTocarOtrosInterruptores) {
     }
 }
 
+TEST_F(lineaComandos, envolventeAlternaSinTocarCapasNiCombos) {
+    teclear("plotM");
+    teclear("combo");
+    teclear("C1");
+    const std::vector<int> antes = flags;
+    EXPECT_EQ(0, flags[11]) << "apagada al inicio";
+    teclear("envolvente");
+    EXPECT_EQ("Envolvente Activada. Ingrese Comando:", dialogo);
+    EXPECT_EQ(1, flags[11]);
+    teclear("envolvente");
+    EXPECT_EQ("Envolvente Desactivada. Ingrese Comando:", dialogo);
+    EXPECT_EQ(2, flags[11]);
+    for (int i = 0; i < 200; ++i) {
+        if (i != 11) {
+            EXPECT_EQ(antes[i], flags[i]) << "flags[" << i << "]";
+        }
+    }
+    // At the combination prompt it runs like the other switch words and no
+    // name is looked up; other spellings are no command.
+    numeroComboCoincidente = -1;
+    teclear("combo");
+    teclear("envolvente");
+    EXPECT_EQ("Envolvente Activada. Ingrese Comando:", dialogo);
+    EXPECT_EQ(-1, numeroComboCoincidente);
+    EXPECT_EQ(1, flags[100]);
+    for (const char* otra : {"Envolvente", "envolvente ", "envolventes"}) {
+        teclear(otra);
+        EXPECT_EQ(3, flags[11]) << otra;
+    }
+    EXPECT_EQ("Envolvente Activada. Ingrese Comando:", dialogo);
+}
+
 TEST_F(lineaComandos, comboPreguntaElNombreYLoAlterna) {
     teclear("combo");
     EXPECT_EQ(pregCombo, dialogo);
@@ -343,6 +375,7 @@ class recargaEnDirectorio : public ::testing::Test {
 TEST_F(recargaEnDirectorio, recargaCompletaEscribeElReporteYConservaInterruptores) {
     cargarModeloVisor(textoPortico());
     teclear("tagNudos");
+    teclear("envolvente");
     teclear("aislar");
     teclear("2");
     // The file now has a fifth node and a fourth bar.
@@ -356,6 +389,7 @@ TEST_F(recargaEnDirectorio, recargaCompletaEscribeElReporteYConservaInterruptore
     EXPECT_EQ("11111", marcas(nudosAislados));
     EXPECT_EQ("1111", marcas(barrasAisladas));
     EXPECT_EQ(1, flags[0]);
+    EXPECT_EQ(1, flags[11]) << "la envolvente sigue activa";
     EXPECT_EQ("Ingrese Comando:", dialogo);
 }
 
