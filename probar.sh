@@ -14,9 +14,12 @@ hilos="$(nproc)"
 export GALLIUM_DRIVER=llvmpipe
 
 # Tests that need a display run under a private X server; a build with no
-# test is an error, not a success.
+# test is an error, not a success. The server's number is sought from a
+# random start, so two test runs on one machine do not race for the first
+# free number.
 con_pantalla() {
-  timeout --kill-after=10 3000 xvfb-run -a -s "-screen 0 1280x1024x24" \
+  timeout --kill-after=10 3000 xvfb-run -n "$((100 + RANDOM % 800))" -a \
+    -s "-screen 0 1280x1024x24" \
     ctest --test-dir "$1" --output-on-failure --no-tests=error -j"$hilos"
 }
 

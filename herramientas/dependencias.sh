@@ -9,7 +9,7 @@ paquetes=(g++ make cmake libeigen3-dev freeglut3-dev libglu1-mesa-dev libgl1-mes
 if [ "${1:-programa}" = pruebas ]; then
   paquetes+=(libgtest-dev xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils
              imagemagick python3 python3-pil clang libclang-rt-14-dev dpkg-dev libsuitesparse-dev
-             poppler-utils librsvg2-bin)
+             poppler-utils librsvg2-bin libx11-dev)
 fi
 
 faltan=()

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "pantallaPrueba.h"
+
 // An 8-bit colour as read back from the canvas.
 struct colorRgb {
     int r = 0, g = 0, b = 0;
@@ -211,6 +213,9 @@ class ventanaPrueba : public ::testing::Test {
         static bool listo = false;
         if (hecho) return listo;
         hecho = true;
+        // glutInit ends the process when the display refuses the connection:
+        // a refusal that lasts through the retries becomes this test's failure.
+        if (!pantallaAcepta()) return false;
         static char nombre[] = "pruebaVisor";
         static char* argv[] = {nombre, nullptr};
         int argc = 1;
