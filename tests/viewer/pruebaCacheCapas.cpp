@@ -4,6 +4,7 @@
 // changing what is seen.
 #include "cacheCapas.h"
 #include "elementosPlot.h"
+#include "interruptores.h"
 #include "pruebaResultadosComun.h"
 #include "recargaModelo.h"
 
@@ -66,9 +67,9 @@ TEST_F(cachePortico, cadaCambioDeLoQueSeDibujaCompilaDeNuevo) {
         {"escalaM", [] { escalaM *= 1.1; }},
         {"escalaTexto", [] { escalaTexto *= 1.1; }},
         {"precision", [] { precision = 1; }},
-        {"texto de diagramas (Alt+T)", [] { ++flags[14]; }},
-        {"líneas interiores (Alt+F)", [] { ++flags[15]; }},
-        {"marcadores de nudos (Alt+N)", [] { ++flags[16]; }},
+        {"texto de diagramas (Alt+T)", [] { ++flags[interruptor::textoDiagramas]; }},
+        {"líneas interiores (Alt+F)", [] { ++flags[interruptor::lineasInteriores]; }},
+        {"marcadores de nudos (Alt+N)", [] { ++flags[interruptor::marcadoresNudos]; }},
         {"barra aislada", [] { barrasAisladas(1) = 0; }},
         {"modelo nuevo", [] { anotarModeloNuevo(); }},
     };

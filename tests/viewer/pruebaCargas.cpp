@@ -3,6 +3,7 @@
 // arrows of a distributed load with the load line, axial load heads, and the
 // reaction list at the supports (statics of a simply supported beam).
 #include "elementosPlot.h"
+#include "interruptores.h"
 #include "pruebaResultadosComun.h"
 
 namespace {
@@ -65,7 +66,7 @@ TEST_F(capaPrueba, arcoDeMomentoConSentido) {
     cargar("resultados-columna.txt", 0, 3);
     zCam = 50;  // head size t = zCam/100 = 0.5: large enough to resolve
     const double t = 0.5, r = 1.6 * t;
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     dibujar([] { plotCarga(1, escalaCarga); });
     // Clockwise head: barb tips at (t, -R - 0.1t) and (0.6t, -R + 0.6t) from the node.
     EXPECT_TRUE(colorCerca(rojoCarga, 0.95 * t, 3 - r - 0.095 * t));
@@ -82,7 +83,7 @@ TEST_F(capaPrueba, arcoDeMomentoConSentido) {
     EXPECT_FALSE(colorCerca(rojoCarga, 0.95 * t, 3 - r - 0.095 * t));
 
     // The magnitude of a moment is drawn only with Alt+T on, from (1.7t, 0.3t).
-    flags[14] = 1;
+    flags[interruptor::textoDiagramas] = 1;
     limpiar();
     dibujar([] { plotCarga(1, escalaCarga); });
     EXPECT_GT(contar(rojoCarga), sinNumero + 50);
@@ -94,7 +95,7 @@ TEST_F(capaPrueba, arcoDeMomentoConSentido) {
 // y = 0.5, and |q| = 2 near 10 % and 90 % of the span.
 TEST_F(capaPrueba, onceFlechasDeCargaUniforme) {
     cargar("resultados-cargasBarra.txt", 2, 0.5);
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     dibujar([] { plotCarga(0, escalaCarga); });
     auto px = [this](int x, int y) { return pixel(x, y); };
     EXPECT_EQ(11, tramosEnFila(verdeFlecha, iy(0.25), 0, ancho, px));
@@ -109,7 +110,7 @@ TEST_F(capaPrueba, onceFlechasDeCargaUniforme) {
     EXPECT_EQ(0, contar(verdeRotulo));
 
     // Magnitudes: "2.000" from (0.4, 0.5) and ending at (3.6, 0.5).
-    flags[14] = 1;
+    flags[interruptor::textoDiagramas] = 1;
     limpiar();
     dibujar([] { plotCarga(0, escalaCarga); });
     const double ancho5 = 5 * 104.76 / 152.38 * escalaTexto;
@@ -127,7 +128,7 @@ TEST_F(capaPrueba, onceFlechasDeCargaUniforme) {
 // and draws nothing; near the start node only the load line is seen.
 TEST_F(capaPrueba, cargaTriangularSinFlechaDeLargoNulo) {
     cargar("resultados-cargasBarra.txt", 2, 0.5);
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     dibujar([] { plotCarga(1, escalaCarga); });
     auto px = [this](int x, int y) { return pixel(x, y); };
     // Just above the bar, right of where the load line meets it: the ten
@@ -151,7 +152,7 @@ TEST_F(capaPrueba, cabezasDeCargaAxial) {
     cargar("resultados-cargasBarra.txt", 2, 0.5);
     zCam = 20;  // heads of t = 0.2
     const double t = 0.2;
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     dibujar([] { plotCarga(2, escalaCarga); });
     for (int j = 0; j <= 10; ++j) {
         const double h = 0.4 * j;
@@ -160,7 +161,7 @@ TEST_F(capaPrueba, cabezasDeCargaAxial) {
         EXPECT_TRUE(colorCerca(azulAxial, h - 0.5 * t, -t / 6)) << j;
         EXPECT_FALSE(colorCerca(azulAxial, h + 0.5 * t, t / 6)) << j;
     }
-    flags[14] = 1;
+    flags[interruptor::textoDiagramas] = 1;
     limpiar();
     dibujar([] { plotCarga(3, escalaCarga); });
     EXPECT_EQ(0, contar(azulAxial));

@@ -7,6 +7,7 @@
 #include "cacheCapas.h"
 #include "elementosPlot.h"
 #include "envolventeDiagramas.h"
+#include "interruptores.h"
 #include "pruebaResultadosComun.h"
 
 namespace {
@@ -22,7 +23,7 @@ void pintar(const colorRgb& c) {
 }
 
 void ambosCombos() {
-    flags[100] = flags[101] = 1;
+    flags[interruptor::primerCombo] = flags[interruptor::primerCombo + 1] = 1;
 }
 
 // Bar 1, from (0, 0) to (4, 0), in a 400 × 400 canvas of 40 px per unit
@@ -68,8 +69,8 @@ TEST(coloresEnvolvente, distintosDeLosDemasColoresDelVisor) {
 }
 
 TEST_F(envolventeViga, aMediaLuzLaMaximaEsLaDeC2YLaMinimaLaDeC1) {
-    flags[14] = 0;
-    flags[15] = 0;
+    flags[interruptor::textoDiagramas] = 0;
+    flags[interruptor::lineasInteriores] = 0;
     dibujar([] { plotMomento(0, escalaM); });
     const std::vector<int> soloC1 = enElVano(contornoM);
     const cajaPixeles c1 = caja(contornoM, ix(2), 0, ix(2), alto - 1);
@@ -96,7 +97,7 @@ TEST_F(envolventeViga, aMediaLuzLaMaximaEsLaDeC2YLaMinimaLaDeC1) {
     EXPECT_EQ(0, contar(contornoM)) << "ni una curva por combinación";
 
     // Alt+F: cross lines in each curve's colour, half-way to each curve.
-    flags[15] = 1;
+    flags[interruptor::lineasInteriores] = 1;
     limpiar();
     dibujar([] { plotEnvolventeMomento(escalaM); });
     EXPECT_EQ(maxima, pixel(ix(2), iy(-1)));
@@ -104,8 +105,8 @@ TEST_F(envolventeViga, aMediaLuzLaMaximaEsLaDeC2YLaMinimaLaDeC1) {
     EXPECT_EQ(maxima, pixel(ix(1), iy(-0.75))) << "M(1) = 3 de C2, a -1.5";
 
     // One combination: both curves are its diagram (the minimum drawn last).
-    flags[15] = 0;
-    flags[100] = 0;
+    flags[interruptor::lineasInteriores] = 0;
+    flags[interruptor::primerCombo] = 0;
     limpiar();
     dibujar([] { plotEnvolventeMomento(escalaM); });
     EXPECT_EQ(soloC2, enElVano(minima));
@@ -120,9 +121,9 @@ TEST_F(envolventeViga, rotulosConElValorYLaCombinacionQueLoDa) {
     // centred on their curve.
     auto conRotulos = [h](const char* deMaxima, const char* deMinima) {
         return [=] {
-            flags[14] = 0;
+            flags[interruptor::textoDiagramas] = 0;
             plotEnvolventeMomento(escalaM);
-            flags[14] = 1;
+            flags[interruptor::textoDiagramas] = 1;
             pintar(maxima);
             drawTextoEscaladoAlineado(2, -2, deMaxima, h, alineacionTexto::centro);
             pintar(minima);
@@ -136,7 +137,7 @@ TEST_F(envolventeViga, rotulosConElValorYLaCombinacionQueLoDa) {
     EXPECT_GT(diferencias(real, cambiados), 40) << "los nombres de las combinaciones se distinguen";
 
     // Alt+T off: no labels.
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     const auto sinTexto = captura([] { plotEnvolventeMomento(escalaM); });
     EXPECT_GT(diferencias(real, sinTexto), 300);
 }
@@ -153,9 +154,9 @@ TEST_F(capaPrueba, rotulosDerechosEnUnaVigaHaciaLaIzquierda) {
     EXPECT_TRUE(colorCerca(maxima, 2, 10));
     EXPECT_TRUE(colorCerca(minima, 2, 7));
     const auto derecho = captura([h] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotEnvolventeMomento(escalaM);
-        flags[14] = 1;
+        flags[interruptor::textoDiagramas] = 1;
         pintar(maxima);
         drawTextoEscaladoAlineado(2, 10, "4.000 (C2)", h, alineacionTexto::centro);
         pintar(minima);
@@ -172,9 +173,9 @@ TEST_F(envolventeViga, rotulosDelCortanteEnLosExtremosHaciaAdentro) {
     const double h = escalaTexto, d = 4.0 / 50, e = escalaV;
     const auto real = captura([] { plotEnvolventeCortante(escalaV); });
     const auto esperado = captura([=] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotEnvolventeCortante(escalaV);
-        flags[14] = 1;
+        flags[interruptor::textoDiagramas] = 1;
         pintar(maxima);
         drawTextoEscaladoAlineado(d, 4 * e, "4.000 (C2)", h, alineacionTexto::inicio);
         pintar(minima);
@@ -183,7 +184,7 @@ TEST_F(envolventeViga, rotulosDelCortanteEnLosExtremosHaciaAdentro) {
     EXPECT_LE(diferencias(real, esperado), 10);
     // The curves: V = q·(x - L/2) on the side of its sign; at x = 1 C1
     // gives -1 and C2 +2.
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     limpiar();
     dibujar([] { plotEnvolventeCortante(escalaV); });
     EXPECT_TRUE(colorCerca(maxima, 1, 2 * e));
@@ -201,12 +202,12 @@ TEST_F(envolventeViga, guardadaHastaQueCambianLosCombosActivos) {
     EXPECT_EQ(compiladas, piezasCompiladas());
     EXPECT_EQ(0, diferencias(primera, segunda));
 
-    flags[100] = 2;  // C1 off
+    flags[interruptor::primerCombo] = 2;  // C1 off
     const auto soloC2 = captura([] { plotEnvolventeMomento(escalaM); });
     EXPECT_GT(piezasCompiladas(), compiladas);
     EXPECT_GT(diferencias(primera, soloC2), 100);
     compiladas = piezasCompiladas();
-    flags[100] = 3;  // C1 on again: the same picture as at first
+    flags[interruptor::primerCombo] = 3;  // C1 on again: the same picture as at first
     const auto otraVez = captura([] { plotEnvolventeMomento(escalaM); });
     EXPECT_GT(piezasCompiladas(), compiladas);
     EXPECT_EQ(0, diferencias(primera, otraVez));
@@ -217,7 +218,7 @@ TEST_F(envolventeViga, guardadaHastaQueCambianLosCombosActivos) {
     EXPECT_GT(piezasCompiladas(), compiladas) << "escala";
 
     // No active combination: nothing.
-    flags[100] = flags[101] = 0;
+    flags[interruptor::primerCombo] = flags[interruptor::primerCombo + 1] = 0;
     captura([] { plotEnvolventeMomento(escalaM); });
     EXPECT_EQ(0, contarNoNegros());
 }
@@ -238,9 +239,9 @@ TEST_F(capaPrueba, rotulosQueSeSolapanSeApilan) {
     const double h = escalaTexto, d = 3.0 / 50, e = escalaN;
     const auto real = captura([] { plotEnvolventeAxial(escalaN); });
     const auto apilados = captura([=] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotEnvolventeAxial(escalaN);
-        flags[14] = 1;
+        flags[interruptor::textoDiagramas] = 1;
         glPushMatrix();
         glRotatef(90, 0, 0, 1);
         pintar(maxima);

@@ -4,6 +4,7 @@
 // the canvas, pixelesPorUnidad() pixels per unit, cameras shifted half a pixel
 // so that model lines fall on pixel centres.
 #include "elementosPlot.h"
+#include "interruptores.h"
 #include "modeloVisor.h"
 #include "ventanaPrueba.h"
 
@@ -95,7 +96,7 @@ TEST_F(dibujoPortico, esferasDeNudosYAltN) {
     dibujar([] { plotNudos(); });
     EXPECT_EQ(0, caja(rojoNudo, 285, 260, 315, 290).n);
     EXPECT_GT(contar(rojoNudo), 0);
-    flags[16] = 2;
+    flags[interruptor::marcadoresNudos] = 2;
     limpiar();
     dibujar([] { plotNudos(); });
     EXPECT_EQ(0, contar(rojoNudo));

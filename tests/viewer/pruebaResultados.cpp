@@ -5,6 +5,7 @@
 // cantilever with a tip load P: tip deflection P·L³/(3EI), rotation
 // P·L²/(2EI), deflection P·x²·(3L - x)/(6EI).
 #include "elementosPlot.h"
+#include "interruptores.h"
 #include "pruebaResultadosComun.h"
 
 namespace {
@@ -37,7 +38,7 @@ class diagramaViga : public capaPrueba {
 }  // namespace
 
 TEST_F(diagramaViga, momentoPositivoBajoLaBarraConLineasInteriores) {
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     dibujar([] { plotMomento(0, escalaM); });
     // Outline through -M·escalaM at every station: mid-span 2 below the bar.
     for (int k = 0; k <= 20; ++k) {
@@ -52,7 +53,7 @@ TEST_F(diagramaViga, momentoPositivoBajoLaBarraConLineasInteriores) {
     }
 
     // Alt+F off: the inner lines between the ends are gone, the outline stays.
-    flags[15] = 0;
+    flags[interruptor::lineasInteriores] = 0;
     limpiar();
     dibujar([] { plotMomento(0, escalaM); });
     EXPECT_LE(contar(interiorM), 2) << "solo las líneas extremas, de largo nulo";
@@ -71,7 +72,7 @@ TEST_F(diagramaViga, momentoMaximoCentradoEnElCentroDelVano) {
     // same text drawn there by hand, inside a window that holds no end value.
     const auto real = captura([] { plotMomento(0, escalaM); });
     const auto esperado = captura([] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotMomento(0, escalaM);
         pintar(0.7, 0.2, 0);
         drawNumFloatCenter(2, -2, 4.0, 3, escalaTexto);
@@ -89,8 +90,8 @@ TEST_F(diagramaViga, momentoMaximoCentradoEnElCentroDelVano) {
 }
 
 TEST_F(diagramaViga, cortanteConOrdenadasExtremasYPuntoDeCorteNulo) {
-    flags[14] = 0;
-    flags[15] = 0;
+    flags[interruptor::textoDiagramas] = 0;
+    flags[interruptor::lineasInteriores] = 0;
     dibujar([] { plotCortante(0, escalaV); });
     // End lines: V(0)·escalaV = +1 above the start, V(4)·escalaV = -1 below the end.
     const cajaPixeles inicio = caja(interiorV, ix(0) - 1, 0, ix(0) + 1, alto - 1);
@@ -104,10 +105,10 @@ TEST_F(diagramaViga, cortanteConOrdenadasExtremasYPuntoDeCorteNulo) {
     EXPECT_TRUE(colorCerca(contornoV, 3, -0.5));
 
     // "x0= 2.000" from (2, 0.2·escalaTexto), compared with the text drawn there.
-    flags[14] = 1;
+    flags[interruptor::textoDiagramas] = 1;
     const auto real = captura([] { plotCortante(0, escalaV); });
     const auto esperado = captura([] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotCortante(0, escalaV);
         pintar(0.5, 0.5, 0);
         drawTextoEscalado(2, 0.2 * escalaTexto, "x0= 2.000", escalaTexto);
@@ -128,8 +129,8 @@ TEST_F(diagramaViga, cortanteConOrdenadasExtremasYPuntoDeCorteNulo) {
 // at +N·escalaN = -1 on the bar's left, which for a bar pointing up is +X.
 TEST_F(capaPrueba, axialDeUnaColumnaComprimida) {
     cargar("resultados-columna.txt", 0.5, 1.5);
-    flags[14] = 0;
-    flags[15] = 0;
+    flags[interruptor::textoDiagramas] = 0;
+    flags[interruptor::lineasInteriores] = 0;
     dibujar([] { plotAxial(0, escalaN); });
     for (double y : {0.15, 1.5, 2.85}) EXPECT_TRUE(colorCerca(contornoN, 1, y)) << y;
     EXPECT_EQ(0, caja(contornoN, 0, 0, ix(0) - 2, alto - 1).n) << "nada a la izquierda";
@@ -142,10 +143,10 @@ TEST_F(capaPrueba, axialDeUnaColumnaComprimida) {
 
     // End values -10.000 one station (0.15) inside the ends, in the bar frame
     // (90°, not turned): the same as drawing them there by hand.
-    flags[14] = 1;
+    flags[interruptor::textoDiagramas] = 1;
     const auto real = captura([] { plotAxial(0, escalaN); });
     const auto esperado = captura([] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotAxial(0, escalaN);
         pintar(0.4, 0.4, 0.9);
         glPushMatrix();
@@ -181,21 +182,21 @@ class rotulosGirados : public capaPrueba {
 TEST_F(rotulosGirados, momentosLegiblesEnBarraHaciaLaIzquierda) {
     const double e = escalaM, h = escalaTexto, d = 4.0 / 50;
     // The layer itself: hogging ends drawn above bar 1 (tension on top).
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     dibujar([] { plotMomento(0, escalaM); });
     EXPECT_TRUE(colorCerca(contornoM, 4, 4 * e));
     EXPECT_TRUE(colorCerca(contornoM, 2, -2 * e));
     // Bar 2 points down: its right-hand side is -X.
     EXPECT_TRUE(colorCerca(contornoM, 8 - 4 * e, 4));
     EXPECT_TRUE(colorCerca(contornoM, 8 + 2 * e, 2));
-    flags[14] = 1;
+    flags[interruptor::textoDiagramas] = 1;
 
     const auto real = captura([] { plotMomento(0, escalaM); });
     // Bar 1 upright in model axes: start value from (4 + L/50, 4e), end value
     // ending at (-L/50, 4e), mid-span value centred on (2, -2e). Bar 2 in its
     // own frame, not turned.
     const auto esperado = captura([&] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotMomento(0, escalaM);
         pintar(0.7, 0.2, 0);
         drawNumFloat(4 + d, 4 * e, 4, 3, h);
@@ -209,7 +210,7 @@ TEST_F(rotulosGirados, momentosLegiblesEnBarraHaciaLaIzquierda) {
     });
     // Bar 1's labels left in its frame would read upside down.
     const auto alReves = captura([&] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotMomento(0, escalaM);
         pintar(0.7, 0.2, 0);
         glPushMatrix();
@@ -233,7 +234,7 @@ TEST_F(rotulosGirados, cortantesLegiblesEnBarraHaciaLaIzquierda) {
     const double e = escalaV, h = escalaTexto;
     const auto real = captura([] { plotCortante(0, escalaV); });
     const auto esperado = captura([&] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotCortante(0, escalaV);
         pintar(0.5, 0.5, 0);
         // Bar 1: V(0) = -6 drawn 6e above the start node, V(4) = 6 below the
@@ -256,8 +257,8 @@ TEST_F(rotulosGirados, cortantesLegiblesEnBarraHaciaLaIzquierda) {
 // -10·9/2000 = -0.045; drawn at (3.15, -0.9).
 TEST_F(capaPrueba, deformadaDeUnaMensula) {
     cargar("resultados-mensula.txt", 1.5, -0.5);
-    flags[14] = 0;
-    flags[16] = 0;
+    flags[interruptor::textoDiagramas] = 0;
+    flags[interruptor::marcadoresNudos] = 0;
     xMin = 0;
     xMax = 3;
     dibujar([] { plotDeformada(0, escalaDef); });
@@ -286,7 +287,7 @@ TEST_F(capaPrueba, desplazamientosDelNudoEnNotacionCientifica) {
     const auto real = captura([] { plotDeformada(0, escalaDef); });
     // Labels beside each displaced node; the fixed node shows zeros.
     const auto esperado = captura([&] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotDeformada(0, escalaDef);
         pintar(0.7, 0.7, 0.7);
         glPushMatrix();
@@ -307,7 +308,7 @@ TEST_F(capaPrueba, desplazamientosDelNudoEnNotacionCientifica) {
         }
     }
     EXPECT_LE(distintos, 10);
-    flags[14] = 0;
+    flags[interruptor::textoDiagramas] = 0;
     limpiar();
     dibujar([] { plotDeformada(0, escalaDef); });
     EXPECT_EQ(0, contar(grisRotulo));
@@ -367,9 +368,9 @@ TEST_F(capaPrueba, rotulosDerechosEnBarraHaciaAbajoYALaIzquierda) {
     };
     const auto real = captura([] { plotMomento(0, escalaM); });
     const auto derecho = captura([&] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotMomento(0, escalaM);
-        flags[14] = 1;
+        flags[interruptor::textoDiagramas] = 1;
         pintar(0.7, 0.2, 0);
         enMarcoBarra([&] {
             girado(0, -6.25 * e, [&] { drawNumFloat(d, 0, 6.25, 3, h); });
@@ -378,9 +379,9 @@ TEST_F(capaPrueba, rotulosDerechosEnBarraHaciaAbajoYALaIzquierda) {
         });
     });
     const auto alReves = captura([&] {
-        flags[14] = 0;
+        flags[interruptor::textoDiagramas] = 0;
         plotMomento(0, escalaM);
-        flags[14] = 1;
+        flags[interruptor::textoDiagramas] = 1;
         pintar(0.7, 0.2, 0);
         enMarcoBarra([&] {
             drawNumFloat(d, -6.25 * e, 6.25, 3, h);

@@ -4,6 +4,7 @@
 
 #include "elementosPlot.h"
 #include "funcionPlot.h"
+#include "interruptores.h"
 #include "modeloVisor.h"
 #include "ventanaPrueba.h"
 
@@ -204,7 +205,7 @@ TEST_F(dialogo, promptCreditoYEncabezadoEnSusEsquinas) {
 }
 
 TEST_F(dialogo, listaDeCombosActivosEInactivos) {
-    flags[101] = 1;  // C2 active, C1 not
+    flags[interruptor::primerCombo + 1] = 1;  // C2 active, C1 not
     dibujar([] { plotDialogo(); });
     const cajaPixeles c1 = caja(comboInactivo);
     const cajaPixeles c2 = caja(comboActivo);
@@ -215,8 +216,8 @@ TEST_F(dialogo, listaDeCombosActivosEInactivos) {
     EXPECT_NEAR(300 - 36 - 14.4, c1.y0, 1);
     EXPECT_NEAR(300 - 36 - 28.8, c2.y0, 1);
     // Toggle: now C1 active, C2 not.
-    flags[100] = 1;
-    flags[101] = 2;
+    flags[interruptor::primerCombo] = 1;
+    flags[interruptor::primerCombo + 1] = 2;
     limpiar();
     dibujar([] { plotDialogo(); });
     EXPECT_NEAR(300 - 36 - 14.4, caja(comboActivo).y0, 1);
@@ -251,7 +252,7 @@ TEST_F(dialogo, lineaEscritaYAyudaConF1) {
     EXPECT_GT(nuevo.x0, 36 + 8);  // after "/>"
     EXPECT_LT(nuevo.y1, 36);      // below the baseline of "Comando:"
 
-    flags[10] = 1;
+    flags[interruptor::ayuda] = 1;
     limpiar();
     dibujar([] { plotDialogo(); });
     const cajaPixeles ayuda = caja(verdeAyuda);
