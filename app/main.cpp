@@ -1,10 +1,11 @@
 // karvel2d [archivo]: reads the frame, solves every combination and shows it.
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
+#include "estadoVisor.h"
 #include "funcionLeerYResolver.h"
 #include "funcionPlot.h"
-#include "globales.h"
 
 int main(int argc, char** argv) {
     // Line-buffered console, so that every progress line and warning is seen
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
         // No terminal to clear (a pipe or a script): nothing to do.
     }
     // An incomplete model is not solved, only shown.
-    funcionLeerYResolver();
+    modeloResuelto r = funcionLeerYResolver(nombreArchivo);
+    mostrarModelo(std::move(r.m), std::move(r.s));
     // The window and its event loop, which does not return.
     funcionPlot(argc, argv);
     return 0;

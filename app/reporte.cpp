@@ -13,7 +13,6 @@
 
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
-#include "globales.h"
 #include "modeloIncompleto.h"
 #include "tablasResultados.h"
 
@@ -80,25 +79,23 @@ int main(int argc, char** argv) {
         return salidaCompleta;
     }
 
-    nombreArchivo = o.archivo;
-    const faltantesDelModelo faltan = funcionLeerYResolver();
-    if (!faltan.completo()) {
-        std::cout << mensajeModeloIncompleto(faltan) << std::endl;
+    const modeloResuelto r = funcionLeerYResolver(o.archivo);
+    if (!r.faltan.completo()) {
+        std::cout << mensajeModeloIncompleto(r.faltan) << std::endl;
         return salidaSinEscribir;
     }  // The solver has said why (memory); nothing to write.
-    if (!modeloResuelto) return salidaSinEscribir;
+    if (!r.s.resuelto) return salidaSinEscribir;
 
     int estado = salidaCompleta;
     if (o.reporte) {
-        funcionImprimirResultados();
-        if (reporteEscrito()) {
+        if (funcionImprimirResultados(r.m, r.s)) {
             std::cout << "Resultados escritos en resultados.txt" << std::endl;
         } else {
             estado = salidaArchivoFallido;
         }
     }
     if (o.tablas) {
-        if (funcionEscribirTablas()) {
+        if (funcionEscribirTablas(r.m, r.s, o.archivo)) {
             std::cout << "Tablas escritas en " << carpetaTablas << "/" << std::endl;
         } else {
             estado = salidaArchivoFallido;

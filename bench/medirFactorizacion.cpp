@@ -14,7 +14,6 @@
 
 #include "etapasSolucion.h"
 #include "funcionLeerArchivo.h"
-#include "globales.h"
 
 namespace {
 
@@ -30,7 +29,9 @@ double mediana(std::vector<double> v) {
 
 // analyzePattern, factorize and solve of one method, `veces` times.
 template <class Metodo>
-void medir(const std::string& nombre, int veces) {
+void medir(const std::string& nombre, int veces, const solucion& sistema) {
+    const Eigen::SparseMatrix<double>& kLL = sistema.kLL;
+    const Eigen::MatrixXd& pL = sistema.pL;
     std::vector<double> analisis, factorizacion, solucion;
     double residuo = 0;
     for (int k = 0; k < veces; ++k) {
@@ -60,18 +61,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     const int veces = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 5;
-    nombreArchivo = argv[1];
     std::ostringstream descarte;
     std::streambuf* consola = std::cout.rdbuf(descarte.rdbuf());
-    funcionLeerArchivo();
-    ensamblarYParticionar(noNudos, noCombos);
+    const modelo m = funcionLeerArchivo(argv[1]);
+    solucion s;
+    ensamblarYParticionar(m, s, m.noNudos, m.noCombos);
     std::cout.rdbuf(consola);
 
-    std::cout << "libres " << noLibres << " noCeros " << kLL.nonZeros() << std::endl;
-    medir<factorizacionRigidez>("SimplicialLDLT-AMD", veces);
+    std::cout << "libres " << s.noLibres << " noCeros " << s.kLL.nonZeros() << std::endl;
+    medir<factorizacionRigidez>("SimplicialLDLT-AMD", veces, s);
     medir<Eigen::CholmodSupernodalLLT<Eigen::SparseMatrix<double>, Eigen::Lower>>(
-        "CHOLMOD-supernodal-LLT", veces);
+        "CHOLMOD-supernodal-LLT", veces, s);
     medir<Eigen::CholmodSimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower>>(
-        "CHOLMOD-simplicial-LDLT", veces);
+        "CHOLMOD-simplicial-LDLT", veces, s);
     return 0;
 }

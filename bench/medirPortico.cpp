@@ -7,12 +7,12 @@
 
 #include <iostream>
 #include <sstream>
+#include <string>
 
 #include "cronometro.h"
 #include "funcionImprimirResultados.h"
 #include "funcionLeerArchivo.h"
 #include "funcionLeerYResolver.h"
-#include "globales.h"
 
 namespace {
 
@@ -29,25 +29,25 @@ int main(int argc, char** argv) {
         std::cout << "Uso: medirPortico archivo" << std::endl;
         return 1;
     }
-    nombreArchivo = argv[1];
+    const std::string archivo = argv[1];
     std::ostringstream descarte;
     std::streambuf* consola = std::cout.rdbuf(descarte.rdbuf());
 
     // Peak memory after reading alone is not separable from the solve in one
     // call; the read-only peak is taken from a first, separate read.
-    funcionLeerArchivo();
+    { const modelo leido = funcionLeerArchivo(archivo); }
     const double mLeer = memoriaPicoMB();
     duracionEtapas d;
-    funcionLeerYResolver(&d);
+    const modeloResuelto r = funcionLeerYResolver(archivo, &d);
     const double tLeer = d.lectura;
     const double tResolver = d.solucion;
     const double mResolver = memoriaPicoMB();
-    const double tReporte = segundosDe(funcionImprimirResultados);
+    const double tReporte = segundosDe([&] { funcionImprimirResultados(r.m, r.s); });
     const double mReporte = memoriaPicoMB();
 
     std::cout.rdbuf(consola);
-    std::cout << noNudos << " " << noBarras << " " << noLibres << " " << tLeer << " " << tResolver
-              << " " << tReporte << " " << mLeer << " " << mResolver << " " << mReporte
+    std::cout << r.m.noNudos << " " << r.m.noBarras << " " << r.s.noLibres << " " << tLeer << " "
+              << tResolver << " " << tReporte << " " << mLeer << " " << mResolver << " " << mReporte
               << std::endl;
     return 0;
 }

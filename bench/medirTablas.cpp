@@ -4,10 +4,10 @@
 //   nudos barras libres leer[s] resolver[s] tablas[s]
 #include <iostream>
 #include <sstream>
+#include <string>
 
 #include "cronometro.h"
 #include "funcionLeerYResolver.h"
-#include "globales.h"
 #include "tablasResultados.h"
 
 int main(int argc, char** argv) {
@@ -15,17 +15,17 @@ int main(int argc, char** argv) {
         std::cout << "Uso: medirTablas archivo" << std::endl;
         return 1;
     }
-    nombreArchivo = argv[1];
+    const std::string archivo = argv[1];
     std::ostringstream descarte;
     std::streambuf* consola = std::cout.rdbuf(descarte.rdbuf());
 
     duracionEtapas d;
-    funcionLeerYResolver(&d);
+    const modeloResuelto r = funcionLeerYResolver(archivo, &d);
     bool escritas = false;
-    const double tTablas = segundosDe([&] { escritas = funcionEscribirTablas(); });
+    const double tTablas = segundosDe([&] { escritas = funcionEscribirTablas(r.m, r.s, archivo); });
 
     std::cout.rdbuf(consola);
-    std::cout << noNudos << " " << noBarras << " " << noLibres << " " << d.lectura << " "
-              << d.solucion << " " << tTablas << std::endl;
+    std::cout << r.m.noNudos << " " << r.m.noBarras << " " << r.s.noLibres << " " << d.lectura
+              << " " << d.solucion << " " << tTablas << std::endl;
     return escritas ? 0 : 2;
 }

@@ -20,9 +20,8 @@
 #include "capasResultados.h"
 #include "entornoFuzz.h"
 #include "envolventeDiagramas.h"
-#include "funcionLeerArchivo.h"
-#include "funcionSolucionU.h"
-#include "globales.h"
+#include "estadoVisor.h"
+#include "funcionLeerYResolver.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
@@ -78,10 +77,8 @@ void escribirModelo(const std::string& texto) {
 void iniciar() {
     escribirModelo(porticoA);
     nombreArchivo = archivo;
-    nudo.clear();
-    barra.clear();
-    funcionLeerArchivo();
-    if (noNudos != 0 && noBarras != 0 && noCombos != 0) funcionSolucionU();
+    modeloResuelto r = funcionLeerYResolver(archivo);
+    mostrarModelo(std::move(r.m), std::move(r.s));
     flagsIniciales();
     mostrarTodo();
     dialogo = textoIngreseComando;
@@ -93,21 +90,21 @@ void iniciar() {
 // and in envelope mode the curves and labels of the N, V or M layer on.
 int consultarMarcas() {
     int visibles = 0;
-    for (int i = 0; i < noNudos; ++i) visibles += nudoVisible(i);
-    for (int i = 0; i < noBarras; ++i) visibles += barraVisible(i);
-    for (int i = 0; i < 100 + noCombos; ++i) visibles += flagActivo(i);
+    for (int i = 0; i < modeloVisor.noNudos; ++i) visibles += nudoVisible(i);
+    for (int i = 0; i < modeloVisor.noBarras; ++i) visibles += barraVisible(i);
+    for (int i = 0; i < 100 + modeloVisor.noCombos; ++i) visibles += flagActivo(i);
     if (!flagActivo(interruptor::envolvente)) return visibles;
     const std::vector<int> combos = combosActivosConResultados();
-    const std::vector<std::string> nombres = nombresDeCombos();
+    const std::vector<std::string> nombres = nombresDeCombos(modeloVisor);
     for (auto [capa, esfuerzo] : {std::pair{interruptor::capaAxial, esfuerzoBarra::axial},
                                   std::pair{interruptor::capaCortante, esfuerzoBarra::cortante},
                                   std::pair{interruptor::capaMomento, esfuerzoBarra::momento}}) {
         if (!flagActivo(capa)) continue;
-        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(solucionVisor.barras.size()); ++i) {
             if (!barraVisible(i)) continue;
-            visibles += static_cast<int>(curvasDeEnvolvente(barra[i], esfuerzo, combos).x.size());
-            visibles +=
-                static_cast<int>(rotulosDeEnvolvente(barra[i], esfuerzo, combos, nombres).size());
+            const resultadosBarra& b = solucionVisor.barras[i];
+            visibles += static_cast<int>(curvasDeEnvolvente(b, esfuerzo, combos).x.size());
+            visibles += static_cast<int>(rotulosDeEnvolvente(b, esfuerzo, combos, nombres).size());
         }
     }
     return visibles;

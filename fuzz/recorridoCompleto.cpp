@@ -2,13 +2,14 @@
 
 #include <Eigen/Dense>
 #include <cmath>
+#include <utility>
 
 #include "equilibrioCargas.h"
 #include "estacionesBarra.h"
+#include "estadoVisor.h"
 #include "extremosBarra.h"
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
-#include "globales.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
 #include "tablasResultados.h"
@@ -33,9 +34,9 @@ void anotar(resumenRecorrido& r, const extremosEsfuerzo& e) {
 // What the tables read along a bar: stations with the transverse
 // displacement, exact extremes, and the envelope over every combination and
 // over none.
-void consultarTablas(resumenRecorrido& r, objBarra2d& b) {
+void consultarTablas(resumenRecorrido& r, const modelo& m, const resultadosBarra& b) {
     std::vector<int> combos;
-    for (int c = 0; c < noCombos; ++c) combos.push_back(c);
+    for (int c = 0; c < m.noCombos; ++c) combos.push_back(c);
     for (const estacionesBarra& e : estacionesDeBarra(b, combos)) {
         for (const Eigen::VectorXd* v : {&e.x, &e.N, &e.V, &e.M, &e.v}) anotar(r, *v);
     }
@@ -45,7 +46,7 @@ void consultarTablas(resumenRecorrido& r, objBarra2d& b) {
         anotar(r, e.M);
     }
     for (const std::vector<int>& activos : {combos, std::vector<int>{}}) {
-        const envolventeBarra e = envolventeDeBarra(b, activos);
+        const envolventeBarra e = envolventeDeBarra(b, activos, estacionesPorBarra, true);
         for (const envolventeEsfuerzo* f : {&e.N, &e.V, &e.M}) {
             anotar(r, f->maximo);
             anotar(r, f->minimo);
@@ -54,40 +55,45 @@ void consultarTablas(resumenRecorrido& r, objBarra2d& b) {
 }
 
 // Every query the viewer, the report and the tables make of a solved model:
-// internal forces with the fewest and the usual stations, zero-shear point,
-// maximum moment, deformed shape, loads per combination, the node results,
-// and the balance of loads and reactions.
-void consultarResultados(resumenRecorrido& r) {
-    if (!modeloResuelto) return;
-    for (int c = 0; c < noCombos; ++c) anotar(r, balanceDeEquilibrio(nudo, barra, c).errorRelativo);
-    for (auto& b : barra) {
-        consultarTablas(r, b);
+// internal forces with the fewest and the usual stations, both sides of the
+// jumps, zero-shear point, deformed shape, loads per combination, the node
+// results, and the balance of loads and reactions.
+void consultarResultados(resumenRecorrido& r, const modelo& m, const solucion& s) {
+    if (!s.resuelto) return;
+    for (int c = 0; c < m.noCombos; ++c) anotar(r, balanceDeEquilibrio(m, s, c).errorRelativo);
+    for (std::size_t i = 0; i < m.barra.size() && i < s.barras.size(); ++i) {
+        const objBarra2d& b = m.barra[i];
+        const resultadosBarra& rb = s.barras[i];
+        consultarTablas(r, m, rb);
         anotar(r, b.getLongitud());
         anotar(r, b.getAngulo());
-        anotar(r, b.getMatrizCargasCombo());
-        for (int c = 0; c < noCombos; ++c) {
+        anotar(r, rb.getMatrizCargasCombo());
+        for (int c = 0; c < m.noCombos; ++c) {
             for (int n : {2, 21}) {
-                anotar(r, b.getSolicitacionAxial(c, n));
-                anotar(r, b.getSolicitacionCortante(c, n));
-                anotar(r, b.getSolicitacionMomento(c, n));
-                anotar(r, b.getBarraDeformada(c, n, escalaDef));
+                anotar(r, rb.getSolicitacionAxial(c, n));
+                anotar(r, rb.getSolicitacionCortante(c, n));
+                anotar(r, rb.getSolicitacionMomento(c, n));
+                anotar(r, rb.getBarraDeformada(c, n, m.ajustes.escalaDef));
             }
-            anotar(r, b.getXvcero(c));
-            anotar(r, b.getMmax(c));
-            anotar(r, b.getFInicioCombo(c));
-            anotar(r, b.getFFinCombo(c));
-            anotar(r, b.getQInicioCombo(c));
-            anotar(r, b.getQFinCombo(c));
+            const valorEnBarra cero = ceroDelCortante(rb, c);
+            anotar(r, cero.x);
+            anotar(r, cero.valor);
+            for (const seccionBarra& sb : rb.secciones(c, estacionesPorBarra, true, true)) {
+                const esfuerzosSeccion e = rb.esfuerzosEn(c, sb.x, sb.l);
+                for (double v : {e.N, e.V, e.M, e.v}) anotar(r, v);
+            }
         }
     }
-    for (const auto& n : nudo) {
+    for (std::size_t i = 0; i < m.nudo.size() && i < s.nudos.size(); ++i) {
+        const objNudo2d& n = m.nudo[i];
+        const resultadosNudo& rn = s.nudos[i];
         anotar(r, n.getX());
         anotar(r, n.getY());
-        for (int c = 0; c < noCombos; ++c) {
-            n.getNumeroDeCombo(n.getNombreCombo(c));
-            for (double v : {n.getPxCombo(c), n.getPyCombo(c), n.getMzCombo(c),
-                             n.getDesplazamientoX(c), n.getDesplazamientoY(c), n.getGiroZ(c),
-                             n.getReaccionX(c), n.getReaccionY(c), n.getReaccionM(c)}) {
+        for (int c = 0; c < m.noCombos; ++c) {
+            m.getNumeroDeCombo(m.nombreDelCombo(c));
+            anotar(r, n.getCargasCombo(m.combos[static_cast<std::size_t>(c)]));
+            for (double v : {rn.getDesplazamientoX(c), rn.getDesplazamientoY(c), rn.getGiroZ(c),
+                             rn.getReaccionX(c), rn.getReaccionY(c), rn.getReaccionM(c)}) {
                 anotar(r, v);
             }
         }
@@ -102,20 +108,20 @@ resumenRecorrido recorrerArchivo(const std::string& archivo) {
 
     // Start-up: a complete model is solved; the report tool then writes the
     // report and the tables.
-    nudo.clear();
-    barra.clear();
-    if (funcionLeerYResolver().completo()) {
-        funcionImprimirResultados();
-        funcionEscribirTablas();
+    modeloResuelto leido = funcionLeerYResolver(archivo);
+    if (leido.faltan.completo()) {
+        funcionImprimirResultados(leido.m, leido.s);
+        funcionEscribirTablas(leido.m, leido.s, archivo);
     }
-    r.resueltoAlInicio = modeloResuelto;
+    r.resueltoAlInicio = leido.s.resuelto;
+    mostrarModelo(std::move(leido.m), std::move(leido.s));
     flagsIniciales();
     mostrarTodo();
-    consultarResultados(r);
+    consultarResultados(r, modeloVisor, solucionVisor);
 
     // F5 on the same file, on top of what the start-up left.
     recargarModelo();
-    r.resueltoAlRecargar = modeloResuelto;
-    consultarResultados(r);
+    r.resueltoAlRecargar = solucionVisor.resuelto;
+    consultarResultados(r, modeloVisor, solucionVisor);
     return r;
 }

@@ -1,38 +1,38 @@
 #include "funcionLeerArchivo.h"
 
-#include "globales.h"
 #include "lecturaInterna.h"
 
 // Builds the model in the fixed order that the later steps rely on: nodes
-// complete before any bar copies their coordinates, every load before the
-// combinations that sum it, sections (with the specific weight) before self
-// weight, and the display settings last.
-void funcionLeerArchivo() {
+// complete before any bar copies their coordinates, sections (with the
+// specific weight) before self weight, and the display settings last.
+modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     using namespace lectura;
-    modeloResuelto = false;
+    modelo m;
 
     claseLeerArchivo lector;
     lector.setNombreArchivo(nombreArchivo);
 
     Eigen::MatrixXd tablaNudos;
     std::vector<filaBarra> filasBarras;
-    leerTablas(lector, tablaNudos, filasBarras);
-    crearNudos(tablaNudos);
+    leerTablas(m, lector, tablaNudos, filasBarras);
+    crearNudos(m, tablaNudos);
 
-    leerApoyos(lector);
-    leerResortes(lector);
-    leerCargasPuntuales(lector);
-    const std::vector<combo> combos = leerCombos(lector);
-    aplicarCombosNudos(combos, lector.getNoEtiquetas("combo:") > 0);
+    leerApoyos(m, lector);
+    leerResortes(m, lector);
+    leerCargasPuntuales(m, lector);
+    leerCombos(m, lector);
+    avisarCombosNudos(lector.getNoEtiquetas("combo:") > 0);
 
-    crearBarras(filasBarras);
-    leerSecciones(lector);
-    leerArticulaciones(lector);
+    crearBarras(m, filasBarras);
+    leerSecciones(m, lector);
+    leerArticulaciones(m, lector);
 
-    leerCargasLocales(lector);
-    leerCargasGlobales(lector);
-    leerPesoPropio(lector);
-    aplicarCombosBarras(combos);
+    leerCargasLocales(m, lector);
+    leerCargasGlobales(m, lector);
+    leerPesoPropio(m, lector);
+    leerCargasEnTramos(m, lector);
+    avisarCombosBarras(m);
 
-    leerAjustes(lector);
+    leerAjustes(m, lector);
+    return m;
 }

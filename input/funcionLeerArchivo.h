@@ -1,5 +1,9 @@
 #pragma once
 
-// Builds the whole model (globals nudo, barra, counts, number tables and
-// display settings) from the file named by nombreArchivo.
-void funcionLeerArchivo();
+#include <string>
+
+#include "modelo.h"
+
+// Builds the whole model (nodes, bars, loads by case, combinations, number
+// tables and display settings) from the file `nombreArchivo`.
+modelo funcionLeerArchivo(const std::string& nombreArchivo);

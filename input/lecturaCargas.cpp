@@ -1,5 +1,5 @@
-// Supports, springs and loads: point loads on nodes, distributed loads on
-// bars (local or global directions) and self weight.
+// Supports, springs and loads: point loads on nodes, full-length distributed
+// loads on bars (local or global directions) and self weight.
 #include <iostream>
 
 #include "direccionCarga.h"
@@ -7,24 +7,13 @@
 
 namespace lectura {
 
-// Walks the entries "tag name v0 v1 ... numbers" of a load tag: reads the
-// load-case name and the values, checks both, and hands each entry with
-// enough fixed values to `aplicar(k, caso, v)`. Returns the entry count.
-template <typename Aplicar>
-int recorrerCargasConNombre(claseLeerArchivo& lector, const std::string& etiqueta,
-                            std::size_t fijos, Aplicar aplicar) {
-    const int cantidad = lector.getNoEtiquetas(etiqueta);
-    for (int k = 1; k <= cantidad; ++k) {
-        const std::string caso = lector.getString(etiqueta, k);
-        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 1);
-        revisarNombre(lector, caso, etiqueta, k, "caso de carga");
-        if (!valoresSuficientes(v, fijos, etiqueta, k, caso)) continue;
-        aplicar(k, caso, v);
-    }
-    return cantidad;
+std::vector<std::string> etiquetasDeCargas() {
+    std::vector<std::string> e = {"puntual:", "distribuidaLocal:", "distribuidaGlobal:"};
+    for (const std::string& t : etiquetasDeCargasEnTramos()) e.push_back(t);
+    return e;
 }
 
-void leerApoyos(claseLeerArchivo& lector) {
+void leerApoyos(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "apoyo:";
     const int cantidad = lector.getNoEtiquetas(etiqueta);
     for (int k = 1; k <= cantidad; ++k) {
@@ -40,13 +29,13 @@ void leerApoyos(claseLeerArchivo& lector) {
                          " desplazamiento nulo y sin reacción)");
             }
         }
-        aplicarANudos(v, 3, etiqueta,
+        aplicarANudos(m, v, 3, etiqueta,
                       [&](objNudo2d& n) { n.setApoyo(codigos[0], codigos[1], codigos[2]); });
     }
     if (cantidad > 0) std::cout << "transferencia de apoyos a nudo[i] OK" << std::endl;
 }
 
-void leerResortes(claseLeerArchivo& lector) {
+void leerResortes(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "resorte:";
     static const char* const direcciones[3] = {"kx", "ky", "kgiro"};
     const int cantidad = lector.getNoEtiquetas(etiqueta);
@@ -59,32 +48,32 @@ void leerResortes(claseLeerArchivo& lector) {
                          " = " + texto(v[d]) + "); se conserva");
             }
         }
-        aplicarANudos(v, 3, etiqueta, [&](objNudo2d& n) { n.setResorte(v[0], v[1], v[2]); });
+        aplicarANudos(m, v, 3, etiqueta, [&](objNudo2d& n) { n.setResorte(v[0], v[1], v[2]); });
     }
     if (cantidad > 0) std::cout << "transferencia de resortes a nudo[i] OK" << std::endl;
 }
 
-void leerCargasPuntuales(claseLeerArchivo& lector) {
+void leerCargasPuntuales(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "puntual:";
     const int cantidad = recorrerCargasConNombre(
         lector, etiqueta, 3, [&](int, const std::string& caso, const std::vector<double>& v) {
-            aplicarANudos(v, 3, etiqueta,
+            aplicarANudos(m, v, 3, etiqueta,
                           [&](objNudo2d& n) { n.setCargaPuntual(caso, v[0], v[1], v[2]); });
         });
     if (cantidad > 0) std::cout << "transferencia de cargas puntuales a nudo[i] OK" << std::endl;
 }
 
-void leerCargasLocales(claseLeerArchivo& lector) {
+void leerCargasLocales(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "distribuidaLocal:";
     const int cantidad = recorrerCargasConNombre(
         lector, etiqueta, 4, [&](int, const std::string& caso, const std::vector<double>& v) {
-            aplicarABarras(v, 4, etiqueta,
+            aplicarABarras(m, v, 4, etiqueta,
                            [&](objBarra2d& b) { b.setCargaLocal(caso, v[0], v[1], v[2], v[3]); });
         });
     if (cantidad > 0) std::cout << "transferencia de cargas Locales a barra[i] OK" << std::endl;
 }
 
-void leerCargasGlobales(claseLeerArchivo& lector) {
+void leerCargasGlobales(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "distribuidaGlobal:";
     const int cantidad = recorrerCargasConNombre(
         lector, etiqueta, 4, [&](int k, const std::string& caso, const std::vector<double>& v) {
@@ -95,13 +84,13 @@ void leerCargasGlobales(claseLeerArchivo& lector) {
                          " tiene dirección (0, 0), que no define una dirección; no se aplica");
                 return;
             }
-            aplicarABarras(v, 4, etiqueta,
+            aplicarABarras(m, v, 4, etiqueta,
                            [&](objBarra2d& b) { b.setCargaGlobal(caso, v[0], v[1], v[2], v[3]); });
         });
     if (cantidad > 0) std::cout << "transferencia de cargas globales a barra[i] OK" << std::endl;
 }
 
-void leerPesoPropio(claseLeerArchivo& lector) {
+void leerPesoPropio(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "pesoPropio:";
     const int cantidad = lector.getNoEtiquetas(etiqueta);
     if (cantidad == 0) {
@@ -109,7 +98,7 @@ void leerPesoPropio(claseLeerArchivo& lector) {
     } else if (cantidad == 1) {
         const std::string caso = lector.getString(etiqueta, 1);
         revisarNombre(lector, caso, etiqueta, 1, "caso de carga");
-        for (objBarra2d& b : barra) b.setPesoPropio(caso);
+        for (objBarra2d& b : m.barra) b.setPesoPropio(caso);
         std::cout << "Lectura de pesoPropio ---> OK" << std::endl;
     } else {
         std::cout << "No usar la etiqueta *pesoPropio:* más de una vez" << std::endl;

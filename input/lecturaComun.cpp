@@ -5,7 +5,6 @@
 #include <iostream>
 #include <sstream>
 
-#include "globales.h"
 #include "lecturaInterna.h"
 
 namespace lectura {
@@ -47,22 +46,22 @@ int buscar(const Eigen::VectorXi& tabla, double numeroUsuario) {
 
 }  // namespace
 
-int buscarNudo(double numeroUsuario) {
-    return buscar(punteroNudos, numeroUsuario);
+int buscarNudo(const modelo& m, double numeroUsuario) {
+    return buscar(m.punteroNudos, numeroUsuario);
 }
-int buscarBarra(double numeroUsuario) {
-    return buscar(punteroBarras, numeroUsuario);
+int buscarBarra(const modelo& m, double numeroUsuario) {
+    return buscar(m.punteroBarras, numeroUsuario);
 }
 
-int nudoDeEntrada(double numeroUsuario, const std::string& etiqueta) {
-    const int i = buscarNudo(numeroUsuario);
+int nudoDeEntrada(const modelo& m, double numeroUsuario, const std::string& etiqueta) {
+    const int i = buscarNudo(m, numeroUsuario);
     if (i < 0)
         advertir("en " + etiqueta + " el nudo " + texto(numeroUsuario) + " no existe; se ignora");
     return i;
 }
 
-int barraDeEntrada(double numeroUsuario, const std::string& etiqueta) {
-    const int i = buscarBarra(numeroUsuario);
+int barraDeEntrada(const modelo& m, double numeroUsuario, const std::string& etiqueta) {
+    const int i = buscarBarra(m, numeroUsuario);
     if (i < 0) {
         advertir("en " + etiqueta + " la barra " + texto(numeroUsuario) + " no existe; se ignora");
     }

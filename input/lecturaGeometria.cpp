@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iostream>
 
-#include "globales.h"
 #include "lecturaInterna.h"
 
 namespace lectura {
@@ -37,7 +36,7 @@ Eigen::VectorXi tablaDeNumeros(const std::vector<int>& numeros, const std::strin
 
 }  // namespace
 
-void leerTablas(claseLeerArchivo& lector, Eigen::MatrixXd& tablaNudos,
+void leerTablas(modelo& m, claseLeerArchivo& lector, Eigen::MatrixXd& tablaNudos,
                 std::vector<filaBarra>& filasBarras) {
     // Nodes: rows with an own number out of range are refused.
     const Eigen::MatrixXd leidos = lector.getMatriz("nudos:", 3);
@@ -56,10 +55,10 @@ void leerTablas(claseLeerArchivo& lector, Eigen::MatrixXd& tablaNudos,
         tablaNudos.row(static_cast<Eigen::Index>(r)) = leidos.row(filas[r]);
         numerosNudos.push_back(static_cast<int>(leidos(filas[r], 0)));
     }
-    noNudos = static_cast<int>(filas.size());
-    punteroNudos = tablaDeNumeros(numerosNudos, "nudos:", "un nudo distinto");
+    m.noNudos = static_cast<int>(filas.size());
+    m.punteroNudos = tablaDeNumeros(numerosNudos, "nudos:", "un nudo distinto");
     std::cout << "lectura de nudos OK "
-              << "Num Nudos = " << noNudos << std::endl;
+              << "Num Nudos = " << m.noNudos << std::endl;
 
     // Bars: rows with an own number out of range, or naming a node that does
     // not exist, are left out.
@@ -76,7 +75,7 @@ void leerTablas(claseLeerArchivo& lector, Eigen::MatrixXd& tablaNudos,
         std::string faltan;
         int cuantos = 0;
         for (int c = 1; c <= 2; ++c) {
-            if (buscarNudo(tablaBarras(r, c)) < 0) {
+            if (buscarNudo(m, tablaBarras(r, c)) < 0) {
                 faltan += (cuantos ? " y " : "") + texto(tablaBarras(r, c));
                 ++cuantos;
             }
@@ -92,21 +91,21 @@ void leerTablas(claseLeerArchivo& lector, Eigen::MatrixXd& tablaNudos,
                                static_cast<int>(tablaBarras(r, 2))});
         numerosBarras.push_back(static_cast<int>(numero));
     }
-    noBarras = static_cast<int>(filasBarras.size());
+    m.noBarras = static_cast<int>(filasBarras.size());
     // Rebuilt on every read, also when there are no bars, so that no number
     // of an earlier model survives.
-    punteroBarras = tablaDeNumeros(numerosBarras, "barras:", "una barra distinta");
+    m.punteroBarras = tablaDeNumeros(numerosBarras, "barras:", "una barra distinta");
     std::cout << "lectura de barras OK "
-              << "Num Barras = " << noBarras << std::endl;
+              << "Num Barras = " << m.noBarras << std::endl;
 
     std::cout << "punteros de nudos internos OK" << std::endl;
-    if (noBarras != 0) std::cout << "puntero de barras internas OK" << std::endl;
+    if (m.noBarras != 0) std::cout << "puntero de barras internas OK" << std::endl;
 }
 
-void crearNudos(const Eigen::MatrixXd& tablaNudos) {
-    // Freshly built nodes: nothing of an earlier read is kept.
-    nudo.assign(static_cast<std::size_t>(noNudos), objNudo2d());
-    for (int r = 0; r < noNudos; ++r) {
+void crearNudos(modelo& m, const Eigen::MatrixXd& tablaNudos) {
+    std::vector<objNudo2d>& nudo = m.nudo;
+    nudo.assign(static_cast<std::size_t>(m.noNudos), objNudo2d());
+    for (int r = 0; r < m.noNudos; ++r) {
         nudo[r].setNumeroNudoUsuario(static_cast<int>(tablaNudos(r, 0)));
         nudo[r].setNumeroDeNudo(r);
         nudo[r].setCoordenadas(tablaNudos(r, 1), tablaNudos(r, 2));
@@ -114,14 +113,15 @@ void crearNudos(const Eigen::MatrixXd& tablaNudos) {
     std::cout << "transferencia de coord a nudos[i] OK" << std::endl;
 }
 
-void crearBarras(const std::vector<filaBarra>& filasBarras) {
-    barra.assign(static_cast<std::size_t>(noBarras), objBarra2d());
-    if (noBarras == 0) return;
-    for (int r = 0; r < noBarras; ++r) {
+void crearBarras(modelo& m, const std::vector<filaBarra>& filasBarras) {
+    const std::vector<objNudo2d>& nudo = m.nudo;
+    m.barra.assign(static_cast<std::size_t>(m.noBarras), objBarra2d());
+    if (m.noBarras == 0) return;
+    for (int r = 0; r < m.noBarras; ++r) {
         const filaBarra& f = filasBarras[r];
-        const int i = punteroNudos(f.nudoInicioUsuario);
-        const int j = punteroNudos(f.nudoFinalUsuario);
-        objBarra2d& b = barra[r];
+        const int i = m.punteroNudos(f.nudoInicioUsuario);
+        const int j = m.punteroNudos(f.nudoFinalUsuario);
+        objBarra2d& b = m.barra[r];
         b.resetFlags();
         b.setNumeroBarraUsuario(f.numero);
         b.setNumeroDeBarra(r);
@@ -153,7 +153,8 @@ void revisarPositivos(const std::vector<double>& v, const char* const nombresVal
 
 // One section tag: name; two geometric values, E, specific weight; then the
 // bars that take it. Later entries overwrite earlier ones on the same bar.
-void leerSeccion(claseLeerArchivo& lector, const std::string& etiqueta, bool rectangular) {
+void leerSeccion(modelo& m, claseLeerArchivo& lector, const std::string& etiqueta,
+                 bool rectangular) {
     static const char* const nombresRect[3] = {"b", "h", "E"};
     static const char* const nombresGen[3] = {"A", "I", "E"};
     const int cantidad = lector.getNoEtiquetas(etiqueta);
@@ -163,7 +164,7 @@ void leerSeccion(claseLeerArchivo& lector, const std::string& etiqueta, bool rec
         revisarNombre(lector, nombre, etiqueta, k, "sección");
         if (!valoresSuficientes(v, 4, etiqueta, k, nombre)) continue;
         revisarPositivos(v, rectangular ? nombresRect : nombresGen, etiqueta, k, nombre);
-        aplicarABarras(v, 4, etiqueta, [&](objBarra2d& b) {
+        aplicarABarras(m, v, 4, etiqueta, [&](objBarra2d& b) {
             if (rectangular) {
                 b.setSeccionRectangular(v[0], v[1]);
             } else {
@@ -178,21 +179,21 @@ void leerSeccion(claseLeerArchivo& lector, const std::string& etiqueta, bool rec
 
 }  // namespace
 
-void leerSecciones(claseLeerArchivo& lector) {
+void leerSecciones(modelo& m, claseLeerArchivo& lector) {
     // Rectangular entries first, generic ones after: a generic section wins.
-    leerSeccion(lector, "seccionRectangular:", true);
-    if (noBarras != 0) std::cout << "transferencia de secciones rect a barra[i] OK" << std::endl;
-    leerSeccion(lector, "seccionGenerica:", false);
-    if (noBarras != 0) std::cout << "transferencia de secciones gen a barra[i] OK" << std::endl;
+    leerSeccion(m, lector, "seccionRectangular:", true);
+    if (m.noBarras != 0) std::cout << "transferencia de secciones rect a barra[i] OK" << std::endl;
+    leerSeccion(m, lector, "seccionGenerica:", false);
+    if (m.noBarras != 0) std::cout << "transferencia de secciones gen a barra[i] OK" << std::endl;
 }
 
-void leerArticulaciones(claseLeerArchivo& lector) {
+void leerArticulaciones(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "articulacion:";
     const int cantidad = lector.getNoEtiquetas(etiqueta);
     for (int k = 1; k <= cantidad; ++k) {
         const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 0);
         if (!valoresSuficientes(v, 2, etiqueta, k)) continue;
-        aplicarABarras(v, 2, etiqueta, [&](objBarra2d& b) { b.setArticulacion(v[0], v[1]); });
+        aplicarABarras(m, v, 2, etiqueta, [&](objBarra2d& b) { b.setArticulacion(v[0], v[1]); });
     }
     if (cantidad > 0) std::cout << "transferencia de articulaciones a barra[i] OK" << std::endl;
 }

@@ -21,3 +21,11 @@ inline bool direccionUnitaria(double dx, double dy, Eigen::Vector2d& unitaria) {
     unitaria = d / d.norm();
     return true;
 }
+
+// Components along a bar's local axes (x at `angulo` from global X, y a
+// quarter turn counter-clockwise from it) of the global vector v:
+// (e·v, (e × v)_z) with e the unit bar axis.
+inline Eigen::Vector2d componentesLocales(double angulo, const Eigen::Vector2d& v) {
+    const Eigen::Vector2d e(std::cos(angulo), std::sin(angulo));
+    return Eigen::Vector2d(e.dot(v), e(0) * v(1) - e(1) * v(0));
+}

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "aporteCarga.h"
+
 void resultantePlana::sumar(double x, double y, double px, double py, double m) {
     fx += px;
     fy += py;
@@ -20,30 +22,26 @@ double resultantePlana::magnitud() const {
     return std::sqrt(fx * fx + fy * fy + mz * mz);
 }
 
-resultantePlana resultanteCargasNudo(const objNudo2d& n, int combo) {
+resultantePlana resultanteCargasNudo(const objNudo2d& n, const comboCarga& c) {
     resultantePlana r;
-    if (combo < 0 || combo >= n.getCantidadDeCombos()) return r;
-    r.sumar(n.getX(), n.getY(), n.getPxCombo(combo), n.getPyCombo(combo), n.getMzCombo(combo));
+    const Eigen::Vector3d p = n.getCargasCombo(c);
+    r.sumar(n.getX(), n.getY(), p(0), p(1), p(2));
     return r;
 }
 
 // With e the bar's unit vector and n = e turned a quarter turn
-// counter-clockwise: ∫p dx = L(pi + pf)/2 along e and ∫q dx = L(qi + qf)/2
-// along n, both taken at the start node, plus the moment of the transverse
-// load about it, ∫x·q dx = L²(qi/6 + qf/3); the axial load acts on the bar's
-// line and has no moment about its start.
-resultantePlana resultanteCargasBarra(objBarra2d& b, int combo) {
+// counter-clockwise: the resultant of every load, axial along e and
+// transverse along n, taken at the start node with its moment about it.
+resultantePlana resultanteCargasBarra(const objBarra2d& b, const cargasEnCombo& cargas) {
     resultantePlana r;
-    if (combo < 0 || combo >= b.getCantidadDeCombos() || b.esLongitudCero()) return r;
+    if (!b.nudosConocidos() || b.esLongitudCero()) return r;
     const double L = b.getLongitud();
     const double th = b.getAngulo();
     const double ex = std::cos(th), ey = std::sin(th);
-    const double pi = b.getFInicioCombo(combo), pf = b.getFFinCombo(combo);
-    const double qi = b.getQInicioCombo(combo), qf = b.getQFinCombo(combo);
-    const double axial = L * (pi + pf) / 2;
-    const double transversal = L * (qi + qf) / 2;
-    r.sumar(b.getXi(), b.getYi(), axial * ex - transversal * ey, axial * ey + transversal * ex,
-            L * L * (qi / 6 + qf / 3));
+    const resultanteLocal cero{ceroNeutro, ceroNeutro, ceroNeutro};
+    const resultanteLocal t = cargas.sumar(cero, [L](const auto& c) { return c.resultante(L); });
+    r.sumar(b.getXi(), b.getYi(), t.axial * ex - t.transversal * ey,
+            t.axial * ey + t.transversal * ex, t.momentoInicio);
     return r;
 }
 
@@ -56,35 +54,39 @@ bool esApoyo(const objNudo2d& n) {
     return false;
 }
 
-Eigen::Vector3d reaccionesDeApoyo(const objNudo2d& n, int combo) {
+Eigen::Vector3d reaccionesDeApoyo(const objNudo2d& n, const resultadosNudo& res, int combo) {
     Eigen::Vector3d r = Eigen::Vector3d::Zero();
-    if (combo < 0 || combo >= n.getCantidadDeCombos()) return r;
+    if (combo < 0 || combo >= res.getCantidadDeCombos()) return r;
     const Eigen::Vector3i apoyo = n.getApoyo();
     const double resortes[3] = {n.getResorteX(), n.getResorteY(), n.getResorteGiro()};
-    const double valores[3] = {n.getReaccionX(combo), n.getReaccionY(combo), n.getReaccionM(combo)};
+    const double valores[3] = {res.getReaccionX(combo), res.getReaccionY(combo),
+                               res.getReaccionM(combo)};
     for (int k = 0; k < 3; ++k) {
         if (apoyo(k) != 0 || resortes[k] != 0) r(k) = valores[k];
     }
     return r;
 }
 
-balanceEquilibrio balanceDeEquilibrio(const std::vector<objNudo2d>& nudos,
-                                      std::vector<objBarra2d>& barras, int combo) {
+balanceEquilibrio balanceDeEquilibrio(const modelo& m, const solucion& s, int combo) {
     balanceEquilibrio e;
+    if (combo < 0 || combo >= static_cast<int>(m.combos.size())) return e;
+    const comboCarga& c = m.combos[static_cast<std::size_t>(combo)];
     double escala = 0;
-    for (const auto& n : nudos) {
-        const resultantePlana carga = resultanteCargasNudo(n, combo);
+    for (std::size_t i = 0; i < m.nudo.size(); ++i) {
+        const objNudo2d& n = m.nudo[i];
+        const resultantePlana carga = resultanteCargasNudo(n, c);
         e.cargas += carga;
         escala += carga.magnitud();
-        if (!esApoyo(n)) continue;
-        const Eigen::Vector3d r = reaccionesDeApoyo(n, combo);
+        if (!esApoyo(n) || i >= s.nudos.size()) continue;
+        const Eigen::Vector3d r = reaccionesDeApoyo(n, s.nudos[i], combo);
         resultantePlana reaccion;
         reaccion.sumar(n.getX(), n.getY(), r(0), r(1), r(2));
         e.reacciones += reaccion;
         escala += reaccion.magnitud();
     }
-    for (auto& b : barras) {
-        const resultantePlana carga = resultanteCargasBarra(b, combo);
+    for (std::size_t i = 0; i < m.barra.size() && i < s.barras.size(); ++i) {
+        const resultantePlana carga =
+            resultanteCargasBarra(m.barra[i], s.barras[i].getCargasCombo(combo));
         e.cargas += carga;
         escala += carga.magnitud();
     }

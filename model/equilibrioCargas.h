@@ -7,8 +7,8 @@
 #include <Eigen/Dense>
 #include <vector>
 
-#include "objBarra2d.h"
-#include "objNudo2d.h"
+#include "modelo.h"
+#include "solucion.h"
 
 // ΣFx, ΣFy and ΣM about the origin of a set of forces and moments.
 struct resultantePlana {
@@ -23,12 +23,11 @@ struct resultantePlana {
 };
 
 // Point loads of node n in combination c.
-resultantePlana resultanteCargasNudo(const objNudo2d& n, int combo);
+resultantePlana resultanteCargasNudo(const objNudo2d& n, const comboCarga& c);
 
-// Distributed loads of bar b in combination c (self weight included, since
-// it is part of the bar's load row), integrated from the local load row:
-// axial p and transverse q varying linearly along the bar.
-resultantePlana resultanteCargasBarra(objBarra2d& b, int combo);
+// Loads of bar b in one combination (self weight included): the sum of the
+// resultants of its loads, turned to global axes at the bar's start node.
+resultantePlana resultanteCargasBarra(const objBarra2d& b, const cargasEnCombo& cargas);
 
 // True when some direction of the node is restrained or carries a spring.
 bool esApoyo(const objNudo2d& n);
@@ -36,7 +35,7 @@ bool esApoyo(const objNudo2d& n);
 // Rx, Ry, Mz of the node as it reports them (the spring force in a sprung
 // direction); 0 in a direction that is neither restrained nor sprung, where
 // the solver leaves only the rounding of the equilibrium of free freedoms.
-Eigen::Vector3d reaccionesDeApoyo(const objNudo2d& n, int combo);
+Eigen::Vector3d reaccionesDeApoyo(const objNudo2d& n, const resultadosNudo& r, int combo);
 
 struct balanceEquilibrio {
     resultantePlana cargas;
@@ -47,5 +46,4 @@ struct balanceEquilibrio {
     double errorRelativo = 0;
 };
 
-balanceEquilibrio balanceDeEquilibrio(const std::vector<objNudo2d>& nudos,
-                                      std::vector<objBarra2d>& barras, int combo);
+balanceEquilibrio balanceDeEquilibrio(const modelo& m, const solucion& s, int combo);

@@ -5,36 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "lineaElastica.h"
-
-int combosConResultados(const objBarra2d& b) {
-    return static_cast<int>(std::min<Eigen::Index>(
-        {static_cast<Eigen::Index>(b.getCantidadDeCombos()), b.getConstantesIntegracion().cols(),
-         b.getDesplazamientosLocales().cols()}));
-}
+#include "extremosBarra.h"
 
 namespace {
 
-// Transverse displacement at the stations x from the elastic line,
-// v = (E·I·y)/(E·I). Without bending stiffness or length there is no elastic
-// line: the axis is then the chord between the end displacements u2 and u5,
-// as the deformed shape draws it.
-Eigen::VectorXd flechas(const Eigen::VectorXd& x, const constantesBarra& k, double ei, double u2,
-                        double u5) {
-    Eigen::VectorXd v(x.size());
-    const double inversaEI = 1 / ei;
-    const double L = x.size() > 0 ? x(x.size() - 1) : 0.0;
-    for (Eigen::Index j = 0; j < x.size(); ++j) {
-        if (std::isfinite(inversaEI) && L != 0) {
-            v(j) = eiFlechaEn(k, x(j)) * inversaEI;
-        } else {
-            v(j) = L != 0 ? u2 + (u5 - u2) * x(j) / L : u2;
-        }
-    }
-    return v;
-}
-
-// Keeps value v of combination c at station j when it is the first one seen,
+// Keeps value v of combination c at section j when it is the first one seen,
 // or beyond the kept one (a NaN kept first gives way to any number).
 void anotarEnvolvente(envolventeEsfuerzo& e, Eigen::Index j, double v, int c, bool primero) {
     if (primero || v > e.maximo(j) || std::isnan(e.maximo(j))) {
@@ -56,44 +31,92 @@ envolventeEsfuerzo envolventeVacia(Eigen::Index n) {
     return e;
 }
 
+bool antesQue(const seccionBarra& u, const seccionBarra& v) {
+    return u.x < v.x || (u.x == v.x && u.l == lado::antes && v.l == lado::despues);
+}
+
+bool mismaSeccion(const seccionBarra& u, const seccionBarra& v) {
+    return u.x == v.x && u.l == v.l;
+}
+
 }  // namespace
 
-std::vector<estacionesBarra> estacionesDeBarra(objBarra2d& b, const std::vector<int>& combos,
-                                               int n) {
-    const int validos = combosConResultados(b);
-    const Eigen::MatrixXd constantes = b.getConstantesIntegracion();
-    const Eigen::MatrixXd locales = b.getDesplazamientosLocales();
-    const double ei = b.getModE() * b.getInercia();
+std::vector<estacionesBarra> estacionesDeBarra(const resultadosBarra& b,
+                                               const std::vector<int>& combos, int n,
+                                               bool conSaltos) {
     std::vector<estacionesBarra> r;
     for (int c : combos) {
-        if (c < 0 || c >= validos) continue;
-        const Eigen::MatrixXd axial = b.getSolicitacionAxial(c, n);
+        if (c < 0 || c >= b.combosConResultados()) continue;
+        const std::vector<seccionBarra> s = b.secciones(c, n, conSaltos);
+        const Eigen::Index m = static_cast<Eigen::Index>(s.size());
         estacionesBarra e;
-        e.x = axial.row(0).transpose();
-        e.N = axial.row(1).transpose();
-        e.V = b.getSolicitacionCortante(c, n).row(1).transpose();
-        e.M = b.getSolicitacionMomento(c, n).row(1).transpose();
-        e.v = flechas(e.x, constantes.col(c), ei, locales(1, c), locales(4, c));
+        e.x.resize(m);
+        e.N.resize(m);
+        e.V.resize(m);
+        e.M.resize(m);
+        e.v.resize(m);
+        for (Eigen::Index j = 0; j < m; ++j) {
+            const seccionBarra& sj = s[static_cast<std::size_t>(j)];
+            const esfuerzosSeccion f = b.esfuerzosEn(c, sj.x, sj.l);
+            e.x(j) = sj.x;
+            e.N(j) = f.N;
+            e.V(j) = f.V;
+            e.M(j) = f.M;
+            e.v(j) = f.v;
+        }
         r.push_back(std::move(e));
     }
     return r;
 }
 
-envolventeBarra envolventeDeBarra(objBarra2d& b, const std::vector<int>& combos, int n) {
-    const int validos = combosConResultados(b);
+envolventeBarra envolventeDeBarra(const resultadosBarra& b, const std::vector<int>& combos, int n,
+                                  bool conExtremos) {
+    // The stations, both sides of the jumps of every combination (a jump
+    // takes the place of a station it falls on) and, when asked, their
+    // extremes.
+    std::vector<double> saltos;
+    std::vector<seccionBarra> extremas;
+    for (int c : combos) {
+        if (c < 0 || c >= b.combosConResultados()) continue;
+        for (const puntoSingular& p : b.puntosSingulares(c))
+            if (p.salto) saltos.push_back(p.x);
+        if (conExtremos) {
+            const std::vector<seccionBarra> e = seccionesExtremas(b, c);
+            extremas.insert(extremas.end(), e.begin(), e.end());
+        }
+    }
+    const double L = b.getLongitud();
+    std::vector<seccionBarra> s;
+    const std::vector<seccionBarra> estaciones = b.secciones(-1, n, false);
+    for (std::size_t k = 0; k < estaciones.size(); ++k) {
+        const bool extremo = k == 0 || k + 1 == estaciones.size();
+        const bool reemplazada = std::any_of(saltos.begin(), saltos.end(), [&](double x) {
+            return std::abs(x - estaciones[k].x) <= toleranciaEstacion * L;
+        });
+        if (extremo || !reemplazada) s.push_back(estaciones[k]);
+    }
+    for (double x : saltos) {
+        s.push_back({x, lado::antes});
+        s.push_back({x, lado::despues});
+    }
+    s.insert(s.end(), extremas.begin(), extremas.end());
+    std::stable_sort(s.begin(), s.end(), antesQue);
+    s.erase(std::unique(s.begin(), s.end(), mismaSeccion), s.end());
+
     envolventeBarra r;
-    r.x = b.getSolicitacionMomento(0, n).row(0).transpose();
-    r.N = r.V = r.M = envolventeVacia(r.x.size());
+    const Eigen::Index m = static_cast<Eigen::Index>(s.size());
+    r.x.resize(m);
+    for (Eigen::Index j = 0; j < m; ++j) r.x(j) = s[static_cast<std::size_t>(j)].x;
+    r.N = r.V = r.M = envolventeVacia(m);
     bool primero = true;
     for (int c : combos) {
-        if (c < 0 || c >= validos) continue;
-        const Eigen::MatrixXd axial = b.getSolicitacionAxial(c, n);
-        const Eigen::MatrixXd cortante = b.getSolicitacionCortante(c, n);
-        const Eigen::MatrixXd momento = b.getSolicitacionMomento(c, n);
-        for (Eigen::Index j = 0; j < r.x.size(); ++j) {
-            anotarEnvolvente(r.N, j, axial(1, j), c, primero);
-            anotarEnvolvente(r.V, j, cortante(1, j), c, primero);
-            anotarEnvolvente(r.M, j, momento(1, j), c, primero);
+        if (c < 0 || c >= b.combosConResultados()) continue;
+        for (Eigen::Index j = 0; j < m; ++j) {
+            const seccionBarra& sj = s[static_cast<std::size_t>(j)];
+            const esfuerzosSeccion f = b.esfuerzosEn(c, sj.x, sj.l);
+            anotarEnvolvente(r.N, j, f.N, c, primero);
+            anotarEnvolvente(r.V, j, f.V, c, primero);
+            anotarEnvolvente(r.M, j, f.M, c, primero);
         }
         primero = false;
     }

@@ -1,6 +1,6 @@
 // Internal forces and transverse displacement of a bar at evenly spaced
-// stations, and their envelope over a set of combinations: what the tables
-// and the viewer's envelope layer read along a bar.
+// stations (and on both sides of every jump), and their envelope over a set
+// of combinations: what the tables and the viewer read along a bar.
 //   N > 0 tension; M > 0 bends the bar concave toward local +y (E·I·y'' = M);
 //   V = dM/dx; v is the displacement of the bar's axis along local y.
 #pragma once
@@ -8,17 +8,14 @@
 #include <Eigen/Dense>
 #include <vector>
 
-#include "objBarra2d.h"
+#include "resultadosBarra.h"
 
 // Stations per bar of the result diagrams: 20 segments, both ends included.
 constexpr int estacionesPorBarra = 21;
 
-// Combinations 0 .. k - 1 for which the bar holds results (k = 0 before a
-// solve); indexes beyond them are skipped by the functions below.
-int combosConResultados(const objBarra2d& b);
-
 // One combination sampled at x_k = (L/(n - 1))·k, k = 0 .. n - 1 (n at least
-// 2), with the bar's own sampling functions; v is unmagnified.
+// 2) and, with conSaltos, on both sides of every jump of its loads (two
+// entries with the same x, first the value just before); v is unmagnified.
 struct estacionesBarra {
     Eigen::VectorXd x;
     Eigen::VectorXd N;
@@ -29,12 +26,13 @@ struct estacionesBarra {
 
 // The stations of each combination of `combos`, in that order (combinations
 // without results are left out).
-std::vector<estacionesBarra> estacionesDeBarra(objBarra2d& b, const std::vector<int>& combos,
-                                               int n = estacionesPorBarra);
+std::vector<estacionesBarra> estacionesDeBarra(const resultadosBarra& b,
+                                               const std::vector<int>& combos,
+                                               int n = estacionesPorBarra, bool conSaltos = true);
 
-// Largest and smallest value of one force at every station, with the index of
-// the combination that gives each (the first one in `combos` on a tie; -1 and
-// value 0 when no combination of `combos` has results).
+// Largest and smallest value of one force at every section, with the index
+// of the combination that gives each (the first one in `combos` on a tie; -1
+// and value 0 when no combination of `combos` has results).
 struct envolventeEsfuerzo {
     Eigen::VectorXd maximo;
     Eigen::VectorXi comboMaximo;
@@ -49,7 +47,9 @@ struct envolventeBarra {
     envolventeEsfuerzo M;
 };
 
-// Envelope of N, V and M over the combinations `combos` (combination indexes,
-// e.g. the viewer's active ones) at n stations.
-envolventeBarra envolventeDeBarra(objBarra2d& b, const std::vector<int>& combos,
-                                  int n = estacionesPorBarra);
+// Envelope of N, V and M over the combinations `combos` (combination
+// indexes, e.g. the viewer's active ones) at n stations, on both sides of
+// every jump of any of them and, with conExtremos, at every section where
+// one of them has an extreme inside a piece.
+envolventeBarra envolventeDeBarra(const resultadosBarra& b, const std::vector<int>& combos,
+                                  int n = estacionesPorBarra, bool conExtremos = false);

@@ -1,11 +1,8 @@
-// Exact extremes of N, V and M along a bar from its polynomials.
+// Exact extremes of N, V and M along a bar, piece by piece.
 #include "extremosBarra.h"
 
 #include <algorithm>
 #include <cmath>
-
-#include "estacionesBarra.h"
-#include "lineaElastica.h"
 
 namespace {
 
@@ -25,70 +22,144 @@ std::vector<double> raicesCuadratica(double a, double b, double c) {
     return {q / a, c / q};
 }
 
-// Positions to compare: both ends and the given interior points that lie
-// strictly inside the bar, in ascending order.
-std::vector<double> posiciones(double L, const std::vector<double>& interiores) {
-    std::vector<double> x = {0.0};
-    for (double r : interiores) {
-        if (0 < r && r < L) x.push_back(r);
+// One piece of the bar between singular points (or the ends).
+struct tramoBarra {
+    double x0, x1;
+};
+
+std::vector<tramoBarra> tramosDe(const resultadosBarra& b, int c) {
+    std::vector<tramoBarra> t;
+    double x0 = 0;
+    for (const puntoSingular& p : b.puntosSingulares(c)) {
+        t.push_back({x0, p.x});
+        x0 = p.x;
     }
-    std::sort(x.begin(), x.end());
-    if (L > 0) x.push_back(L);
-    return x;
+    t.push_back({x0, b.getLongitud()});
+    return t;
 }
 
-// Largest and smallest of f over the positions; the first position wins a
-// tie, and any number beats a NaN.
+// Candidate sections of one force: both ends of every piece and the given
+// interior points of each piece, in ascending order.
+template <class Interiores>
+std::vector<seccionBarra> candidatos(const std::vector<tramoBarra>& tramos, Interiores interiores) {
+    std::vector<seccionBarra> s;
+    for (const tramoBarra& t : tramos) {
+        s.push_back({t.x0, lado::despues});
+        std::vector<double> dentro;
+        for (double r : interiores(t)) {
+            if (t.x0 < r && r < t.x1) dentro.push_back(r);
+        }
+        std::sort(dentro.begin(), dentro.end());
+        for (double r : dentro) s.push_back({r, lado::despues});
+        if (t.x1 > t.x0 || tramos.size() == 1) s.push_back({t.x1, lado::antes});
+    }
+    return s;
+}
+
+// Zeros of V inside the piece: the shear polynomial of the piece.
+std::vector<double> cerosCortante(const resultadosBarra& b, int c, const tramoBarra& t) {
+    const polinomioCortante p = b.cortanteEnTramo(c, (t.x0 + t.x1) / 2);
+    return raicesCuadratica(p.c2, p.c1, p.c0);
+}
+
+// Zero of q = dV/dx inside the piece.
+std::vector<double> cerosCarga(const resultadosBarra& b, int c, const tramoBarra& t) {
+    const polinomioCortante p = b.cortanteEnTramo(c, (t.x0 + t.x1) / 2);
+    return raicesCuadratica(0, 2 * p.c2, p.c1);
+}
+
+// Vertex of the parabola through N at the piece's ends and middle,
+// N(t) = n0 + pb·t + pa·t² with t the share of the piece.
+std::vector<double> verticeAxial(const resultadosBarra& b, int c, const tramoBarra& t) {
+    if (!b.getCargasCombo(c).axialVariable()) return {};
+    const double d = t.x1 - t.x0;
+    const double n0 = b.esfuerzosEn(c, t.x0, lado::despues).N;
+    const double nm = b.esfuerzosEn(c, t.x0 + d / 2, lado::despues).N;
+    const double n1 = b.esfuerzosEn(c, t.x1, lado::antes).N;
+    const double pa = 2 * n0 - 4 * nm + 2 * n1;
+    const double pb = -3 * n0 + 4 * nm - n1;
+    if (pa == 0) return {};
+    return {t.x0 - pb / (2 * pa) * d};
+}
+
+// Largest and smallest of one force over the sections; the first section
+// wins a tie, and any number beats a NaN.
 template <class F>
-extremosEsfuerzo extremosEn(const std::vector<double>& x, F f) {
+extremosEsfuerzo extremosEn(const resultadosBarra& b, int c, const std::vector<seccionBarra>& s,
+                            F fuerza) {
     extremosEsfuerzo e;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        const double v = f(x[i]);
-        if (i == 0 || v > e.maximo.valor || std::isnan(e.maximo.valor)) e.maximo = {v, x[i]};
-        if (i == 0 || v < e.minimo.valor || std::isnan(e.minimo.valor)) e.minimo = {v, x[i]};
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const double v = fuerza(b.esfuerzosEn(c, s[i].x, s[i].l));
+        if (i == 0 || v > e.maximo.valor || std::isnan(e.maximo.valor)) e.maximo = {v, s[i].x};
+        if (i == 0 || v < e.minimo.valor || std::isnan(e.minimo.valor)) e.minimo = {v, s[i].x};
     }
     return e;
 }
 
-// N is the bar's axial force sampled at 0, L/2 and L, N(t) = n0 + b·t + a·t²
-// with t = x/L (the parabola through the three samples). It is a straight
-// line unless the axial load varies along the bar; then its vertex
-// t = -b/(2a) is the interior extreme.
-extremosEsfuerzo extremosAxial(objBarra2d& b, int c, double L) {
-    const Eigen::MatrixXd s = b.getSolicitacionAxial(c, 3);
-    const double n0 = s(1, 0), nm = s(1, 1), n1 = s(1, 2);
-    const double pa = 2 * n0 - 4 * nm + 2 * n1;
-    const double pb = -3 * n0 + 4 * nm - n1;
-    std::vector<double> interiores;
-    if (b.getFInicioCombo(c) != b.getFFinCombo(c) && pa != 0)
-        interiores.push_back(-pb / (2 * pa) * L);
-    return extremosEn(posiciones(L, interiores), [&](double x) {
-        if (x == 0) return n0;
-        if (x == L) return n1;
-        const double t = x / L;
-        return n0 + pb * t + pa * t * t;
-    });
-}
-
 }  // namespace
 
-std::vector<extremosBarra> extremosDeBarra(objBarra2d& b, const std::vector<int>& combos) {
-    const int validos = combosConResultados(b);
-    const Eigen::MatrixXd constantes = b.getConstantesIntegracion();
+std::vector<extremosBarra> extremosDeBarra(const resultadosBarra& b,
+                                           const std::vector<int>& combos) {
     std::vector<extremosBarra> r;
     for (int c : combos) {
-        if (c < 0 || c >= validos) continue;
-        // The bar's length as its sampling functions see it (last station).
-        const double L = b.getSolicitacionMomento(c, 2)(0, 1);
-        const constantesBarra k = constantes.col(c);
+        if (c < 0 || c >= b.combosConResultados()) continue;
+        const std::vector<tramoBarra> tramos = tramosDe(b, c);
+        auto con = [&](auto ceros) {
+            return candidatos(tramos, [&](const tramoBarra& t) { return ceros(b, c, t); });
+        };
         extremosBarra e;
-        e.N = extremosAxial(b, c, L);
-        // V(x) = -A·x²/2 - B·x + C1 has its extreme where q = -(A·x + B) = 0.
-        e.V = extremosEn(posiciones(L, raicesCuadratica(0, -k(0), -k(1))),
-                         [&](double x) { return cortanteEn(k, x); });
-        e.M = extremosEn(posiciones(L, raicesCuadratica(-k(0) / 2, -k(1), k(2))),
-                         [&](double x) { return momentoEn(k, x); });
+        e.N = extremosEn(b, c, con(verticeAxial), [](const esfuerzosSeccion& s) { return s.N; });
+        e.V = extremosEn(b, c, con(cerosCarga), [](const esfuerzosSeccion& s) { return s.V; });
+        e.M = extremosEn(b, c, con(cerosCortante), [](const esfuerzosSeccion& s) { return s.M; });
         r.push_back(e);
     }
     return r;
+}
+
+std::vector<seccionBarra> seccionesExtremas(const resultadosBarra& b, int c) {
+    std::vector<seccionBarra> s;
+    if (c < 0 || c >= b.combosConResultados()) return s;
+    const std::vector<tramoBarra> tramos = tramosDe(b, c);
+    for (std::size_t k = 0; k < tramos.size(); ++k) {
+        const tramoBarra& t = tramos[k];
+        if (k > 0) {
+            s.push_back({t.x0, lado::antes});
+            s.push_back({t.x0, lado::despues});
+        }
+        std::vector<double> dentro;
+        for (auto ceros : {verticeAxial, cerosCarga, cerosCortante}) {
+            for (double r : ceros(b, c, t)) {
+                if (t.x0 < r && r < t.x1) dentro.push_back(r);
+            }
+        }
+        std::sort(dentro.begin(), dentro.end());
+        dentro.erase(std::unique(dentro.begin(), dentro.end()), dentro.end());
+        for (double r : dentro) s.push_back({r, lado::despues});
+    }
+    return s;
+}
+
+valorEnBarra ceroDelCortante(const resultadosBarra& b, int c) {
+    valorEnBarra mejor{0, -1};
+    if (c < 0 || c >= b.combosConResultados()) return mejor;
+    auto proponer = [&](double x, lado l) {
+        const double m = b.esfuerzosEn(c, x, l).M;
+        if (mejor.x < 0 || std::abs(m) > std::abs(mejor.valor)) mejor = {m, x};
+    };
+    const std::vector<tramoBarra> tramos = tramosDe(b, c);
+    for (std::size_t k = 0; k < tramos.size(); ++k) {
+        const tramoBarra& t = tramos[k];
+        if (k > 0) {
+            const double antes = b.esfuerzosEn(c, t.x0, lado::antes).V;
+            const double despues = b.esfuerzosEn(c, t.x0, lado::despues).V;
+            if ((antes <= 0 && despues >= 0) || (antes >= 0 && despues <= 0))
+                proponer(t.x0, lado::despues);
+        }
+        std::vector<double> ceros = cerosCortante(b, c, t);
+        std::sort(ceros.begin(), ceros.end());
+        for (double r : ceros) {
+            if (t.x0 < r && r < t.x1) proponer(r, lado::despues);
+        }
+    }
+    return mejor;
 }

@@ -1,6 +1,5 @@
-// Bar data from the input: numbers, end nodes, section, material, fixity,
-// distributed loads per load case and one load row per combination; cached
-// length and angle; plain getters.
+// Bar data from the input: numbers, end nodes, section, material, fixity and
+// loads per load case; length and angle; plain getters.
 #include "objBarra2d.h"
 
 #include <cmath>
@@ -9,8 +8,7 @@
 
 #include "direccionCarga.h"
 
-objBarra2d::objBarra2d()
-    : cargasDistribuidasLocales(0, 4), cargasDistribuidasGlobales(0, 4), matrizCargasCombo(0, 4) {}
+objBarra2d::objBarra2d() = default;
 
 void objBarra2d::resetFlags() {
     flagsBarra.fill(0);
@@ -30,6 +28,7 @@ void objBarra2d::setNudoInicio(int i, double x, double y) {
     nudoInicio = i;
     xi = x;
     yi = y;
+    calcularGeometria();
 }
 
 void objBarra2d::setNudoFinal(int j, double x, double y) {
@@ -37,6 +36,7 @@ void objBarra2d::setNudoFinal(int j, double x, double y) {
     nudoFinal = j;
     xf = x;
     yf = y;
+    calcularGeometria();
 }
 
 void objBarra2d::setNudoInicioUsuario(int n) {
@@ -89,18 +89,15 @@ void objBarra2d::setArticulacion(double ri, double rf) {
 }
 
 void objBarra2d::setCargaLocal(std::string caso, double ai, double af, double qi, double qf) {
-    nombresCargasDistribuidasLocales.push_back(std::move(caso));
-    const Eigen::Index fila = cargasDistribuidasLocales.rows();
-    cargasDistribuidasLocales.conservativeResize(fila + 1, 4);
-    cargasDistribuidasLocales.row(fila) << ai, af, qi, qf;
+    agregarCarga(std::move(caso), cargaTrapecial{ai, af, qi, qf});
 }
 
 // A load of intensity qi..qf per unit length acting along the fixed global
 // direction (dx, dy), stored as its local components: axial = c·q and
 // transverse = (c × q)_z with c the unit bar axis.
 void objBarra2d::setCargaGlobal(std::string caso, double qi, double qf, double dx, double dy) {
-    if (flagsBarra[flagAngulo] == 0) angulo = getAngulo();
-    if (flagsBarra[flagAngulo] != 1) {
+    if (!nudosConocidos()) {
+        getAngulo();
         std::cout << "el ángulo no está definido para calcular cargas globales de barra"
                   << std::endl;
         return;
@@ -112,19 +109,14 @@ void objBarra2d::setCargaGlobal(std::string caso, double qi, double qf, double d
                   << "); no se considera" << std::endl;
         return;
     }
-
-    Eigen::RowVector4d fila = Eigen::RowVector4d::Zero();
+    cargaTrapecial t;
     // A bar of zero length carries no load: its resultant is intensity × 0.
     if (!esLongitudCero()) {
-        const Eigen::Vector2d q1 = qi * d;
-        const Eigen::Vector2d q2 = qf * d;
-        const Eigen::Vector2d c(std::cos(angulo), std::sin(angulo));
-        fila << c.dot(q1), c.dot(q2), c(0) * q1(1) - c(1) * q1(0), c(0) * q2(1) - c(1) * q2(0);
+        const Eigen::Vector2d inicio = componentesLocales(angulo, qi * d);
+        const Eigen::Vector2d fin = componentesLocales(angulo, qf * d);
+        t = {inicio(0), fin(0), inicio(1), fin(1)};
     }
-    nombresCargasDistribuidasGlobales.push_back(std::move(caso));
-    const Eigen::Index n = cargasDistribuidasGlobales.rows();
-    cargasDistribuidasGlobales.conservativeResize(n + 1, 4);
-    cargasDistribuidasGlobales.row(n) = fila;
+    agregarCarga(std::move(caso), t);
 }
 
 // Self weight: uniform load area × specific weight along -Y.
@@ -133,81 +125,58 @@ void objBarra2d::setPesoPropio(std::string caso) {
     setCargaGlobal(std::move(caso), w, w, 0, -1);
 }
 
-// Adds factor × (local and global distributed loads of case `caso`) to the
-// row of combination `combo`, creating the row (possibly zeros) on first use.
-void objBarra2d::setCombo(std::string combo, double factor, std::string caso) {
-    Eigen::RowVector4d suma = Eigen::RowVector4d::Zero();
-    for (Eigen::Index i = 0; i < cargasDistribuidasLocales.rows(); ++i) {
-        if (nombresCargasDistribuidasLocales[i] == caso)
-            suma += factor * cargasDistribuidasLocales.row(i);
-    }
-    for (Eigen::Index i = 0; i < cargasDistribuidasGlobales.rows(); ++i) {
-        if (nombresCargasDistribuidasGlobales[i] == caso)
-            suma += factor * cargasDistribuidasGlobales.row(i);
-    }
-
-    for (std::size_t c = 0; c < nombresCombos.size(); ++c) {
-        if (nombresCombos[c] == combo) {
-            matrizCargasCombo.row(c) += suma;
-            return;
-        }
-    }
-    nombresCombos.push_back(std::move(combo));
-    const Eigen::Index fila = matrizCargasCombo.rows();
-    matrizCargasCombo.conservativeResize(fila + 1, 4);
-    matrizCargasCombo.row(fila) = suma;
+void objBarra2d::agregarCarga(std::string caso, const cargaBarra& carga) {
+    cargas.push_back({std::move(caso), carga});
 }
 
-double objBarra2d::getLongitud() {
-    if (flagsBarra[flagLongitud] == 1) return longitud;
-    if (!nudosConocidos()) {
-        std::cout << "Definir nudos del elemento" << std::endl;
-        return 0;
-    }
-    flagsBarra[flagLongitud] = 1;
+// Squares that overflow or underflow: hypot keeps distinct nodes at a
+// finite, non-zero distance. A bar of zero length has no direction; it gets
+// angle 0, so its transformation stays the identity. The angle lies in
+// (-pi, pi].
+void objBarra2d::calcularGeometria() {
+    if (!nudosConocidos()) return;
     const double dx = xf - xi;
     const double dy = yf - yi;
     longitud = std::sqrt(dx * dx + dy * dy);
-    // Squares that overflow or underflow: hypot keeps distinct nodes at a
-    // finite, non-zero distance.
     if (std::isinf(longitud) || (longitud == 0 && (dx != 0 || dy != 0)))
         longitud = std::hypot(dx, dy);
-    return longitud;
-}
-
-// Angle of the local x axis from global X, in (-pi, pi]. A bar of zero length
-// has no direction; it gets 0, so its transformation stays the identity.
-double objBarra2d::getAngulo() {
-    if (flagsBarra[flagAngulo] == 1) return angulo;
-    if (flagsBarra[flagLongitud] == 0) longitud = getLongitud();
-    if (flagsBarra[flagLongitud] != 1) {
-        std::cout << "no se puede calcular el angulo. Faltan datos" << std::endl;
-        return 0;
-    }
-    flagsBarra[flagAngulo] = 1;
     if (longitud == 0) {
         angulo = 0;
     } else {
         angulo = std::acos((xf - xi) / longitud);
         if (yf - yi < 0) angulo = -angulo;
     }
-    return angulo;
+}
+
+double objBarra2d::getLongitud() const {
+    if (nudosConocidos()) return longitud;
+    std::cout << "Definir nudos del elemento" << std::endl;
+    return 0;
+}
+
+double objBarra2d::getAngulo() const {
+    if (nudosConocidos()) return angulo;
+    getLongitud();
+    std::cout << "no se puede calcular el angulo. Faltan datos" << std::endl;
+    return 0;
 }
 
 bool objBarra2d::nudosConocidos() const {
     return flagsBarra[flagNudoInicio] == 1 && flagsBarra[flagNudoFinal] == 1;
 }
 
-bool objBarra2d::esLongitudCero() {
-    if (!nudosConocidos()) return false;
-    if (flagsBarra[flagLongitud] == 1) return longitud == 0;
-    return xf == xi && yf == yi;
+bool objBarra2d::esLongitudCero() const {
+    return nudosConocidos() && longitud == 0;
 }
 
 std::string objBarra2d::getNombreDeSeccion() const {
     if (flagsBarra[flagNombreSeccion] == 1) return nombreDeSeccion;
     std::cout << "Definir el nombre de sección" << std::endl;
     return std::string();
+}
+
+int objBarra2d::getNoBarra() const {
+    return numeroDeBarra;
 }
 
 int objBarra2d::getNoBarraUsuario() const {
@@ -279,26 +248,13 @@ double objBarra2d::getFactorArticulacionFin() const {
     return articulacionFin;
 }
 
-Eigen::MatrixXd objBarra2d::getMatrizCargasCombo() const {
-    return matrizCargasCombo;
+const std::vector<cargaDeCaso>& objBarra2d::getCargas() const {
+    return cargas;
 }
 
-double objBarra2d::getFInicioCombo(int k) const {
-    return valorEn(matrizCargasCombo, k, 0);
-}
-
-double objBarra2d::getFFinCombo(int k) const {
-    return valorEn(matrizCargasCombo, k, 1);
-}
-
-double objBarra2d::getQInicioCombo(int k) const {
-    return valorEn(matrizCargasCombo, k, 2);
-}
-
-double objBarra2d::getQFinCombo(int k) const {
-    return valorEn(matrizCargasCombo, k, 3);
-}
-
-int objBarra2d::getCantidadDeCombos() const {
-    return static_cast<int>(nombresCombos.size());
+cargasEnCombo objBarra2d::getCargasCombo(const comboCarga& c) const {
+    return sumaDelCombo(
+        c, cargas, cargasEnCombo{}, [](cargasEnCombo& v, double f, const cargaDeCaso& k) {
+            std::visit([&](const auto& carga) { v.agregar(carga.escalada(f)); }, k.carga);
+        });
 }

@@ -1,6 +1,7 @@
-// One straight prismatic bar of the plane frame: data and loads from the
-// input, stiffness with end fixity, equivalent loads, results from the end
-// displacements, internal forces and deformed shape along the bar.
+// One straight prismatic bar of the plane frame as the input describes it:
+// numbers, end nodes, section, material, end fixity and its loads kept by
+// load case; its stiffness with end fixity. Its loads in a combination and
+// its results belong to the combination and the solution (resultadosBarra).
 #pragma once
 
 #include <Eigen/Dense>
@@ -8,7 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "valorEn.h"
+#include "cargaBarra.h"
+#include "combinaciones.h"
+
+using matriz6 = Eigen::Matrix<double, 6, 6>;
 
 class objBarra2d {
   public:
@@ -28,17 +32,23 @@ class objBarra2d {
     void setModuloE(double e);
     void setPesoEspecifico(double g);
     void setArticulacion(double ri, double rf);
+    // Full-length distributed loads: in local axes, or along a fixed global
+    // direction (dx, dy) and stored as their local components; self weight.
     void setCargaLocal(std::string caso, double ai, double af, double qi, double qf);
     void setCargaGlobal(std::string caso, double qi, double qf, double dx, double dy);
     void setPesoPropio(std::string caso);
-    void setCombo(std::string combo, double factor, std::string caso);
+    // Any load already in local axes.
+    void agregarCarga(std::string caso, const cargaBarra& carga);
 
-    double getLongitud();
-    double getAngulo();
+    double getLongitud() const;
+    double getAngulo() const;
+    // Both end nodes (with their coordinates) are known.
+    bool nudosConocidos() const;
     // True when both end nodes are set and coincide: the bar then takes no
     // part in the analysis (zero stiffness, loads and constants).
-    bool esLongitudCero();
+    bool esLongitudCero() const;
     std::string getNombreDeSeccion() const;
+    int getNoBarra() const;
     int getNoBarraUsuario() const;
     int getNudoInicio() const;
     int getNudoFinal() const;
@@ -56,71 +66,36 @@ class objBarra2d {
     int getArticulacionFin() const;
     double getFactorArticulacionInicio() const;
     double getFactorArticulacionFin() const;
-    Eigen::MatrixXd getMatrizCargasCombo() const;  // c x 4
-    double getFInicioCombo(int k) const;
-    double getFFinCombo(int k) const;
-    double getQInicioCombo(int k) const;
-    double getQFinCombo(int k) const;
-    int getCantidadDeCombos() const;
+    const std::vector<cargaDeCaso>& getCargas() const;
+    // The bar's loads in combination c.
+    cargasEnCombo getCargasCombo(const comboCarga& c) const;
 
     // Stiffness and transformation.
-    Eigen::VectorXi getGdl();
-    Eigen::MatrixXd getT();
-    Eigen::MatrixXd getKLocal();
-    Eigen::MatrixXd getKGlobal();
-
-    // Equivalent nodal loads (6 x c).
-    Eigen::MatrixXd getCargasEquivalentesLocales();
-    Eigen::MatrixXd getCargasEquivalentesGlobales();
-
-    // Results from the end displacements (6 x c each).
-    void setDesplazamientos(Eigen::MatrixXd d);
-    Eigen::MatrixXd getDesplazamientosGlobales() const;
-    Eigen::MatrixXd getDesplazamientosLocales() const;
-    Eigen::MatrixXd getConstantesIntegracion() const;
-
-    // Internal forces along the bar: 2 x n (row 0 abscissas, row 1 values).
-    Eigen::MatrixXd getSolicitacionAxial(int combo, int n);
-    Eigen::MatrixXd getSolicitacionCortante(int combo, int n);
-    Eigen::MatrixXd getSolicitacionMomento(int combo, int n);
-    double getXvcero(int combo);
-    double getMmax(int combo);
-
-    // Deformed shape: 2 x n global points, displacements times escala.
-    Eigen::MatrixXd getBarraDeformada(int combo, int n, double escala);
+    Eigen::VectorXi getGdl() const;
+    Eigen::MatrixXd getT() const;
+    Eigen::MatrixXd getKLocal() const;
+    Eigen::MatrixXd getKGlobal() const;
+    // K_local for the result stages: zero, without a message, when the bar
+    // lacks section, modulus or length.
+    matriz6 rigidezLocalSiHayDatos() const;
+    // Section, modulus and known end nodes: the stiffness can be formed.
+    bool tieneDatosDeRigidez() const;
 
   private:
-    // Column combo of a 6-row result matrix, or zeros.
-    Eigen::Matrix<double, 6, 1> columnaResultado(const Eigen::MatrixXd& m, int combo) const;
-    // Cached T, K_local and L, built silently when their data are complete.
-    Eigen::MatrixXd transformacion();
-    Eigen::MatrixXd rigidezLocal();
-    double longitudConocida();
-    // Row 0 of a 2 x max(n, 2) matrix filled with the stations along the bar.
-    Eigen::MatrixXd estaciones(int n);
-    // Local end forces K_local·u_local - F_equivalent of one combination.
-    Eigen::Matrix<double, 6, 1> fuerzasExtremo(int combo);
-
-    // Positions in flagsBarra; an entry is 1 once its datum is set or its
-    // cached value computed. Entries 13 to 19 are spare.
+    // Positions in flagsBarra; an entry is 1 once its datum is set.
     enum flagBarra : int {
-        flagNumero = 0,           // setNumeroDeBarra
-        flagNudoInicio = 1,       // setNudoInicio: node and coordinates
-        flagNudoFinal = 2,        // setNudoFinal: node and coordinates
-        flagNombreSeccion = 3,    // setNombreDeSeccion
-        flagSeccion = 4,          // area and inertia
-        flagModulo = 5,           // setModuloE
-        flagLongitud = 6,         // longitud cached
-        flagAngulo = 7,           // angulo cached
-        flagGdl = 8,              // gdl built
-        flagTransformacion = 9,   // matrizT built
-        flagRigidezLocal = 10,    // kLocal built
-        flagCargasLocales = 11,   // cargasEquivalentesLocales built
-        flagCargasGlobales = 12,  // cargasEquivalentesGlobales built
-        cantidadFlagsBarra = 20
+        flagNumero = 0,         // setNumeroDeBarra
+        flagNudoInicio = 1,     // setNudoInicio: node and coordinates
+        flagNudoFinal = 2,      // setNudoFinal: node and coordinates
+        flagNombreSeccion = 3,  // setNombreDeSeccion
+        flagSeccion = 4,        // area and inertia
+        flagModulo = 5,         // setModuloE
+        cantidadFlagsBarra = 6
     };
-    // Both end nodes (with their coordinates) are known.
-    bool nudosConocidos() const;
+    // Length and angle from the end coordinates, once both are known.
+    void calcularGeometria();
+    matriz6 rigidezLocal() const;
+    Eigen::Matrix<double, 6, 6> transformacion() const;
 
     std::array<int, cantidadFlagsBarra> flagsBarra{};
     int numeroDeBarra = 0;
@@ -138,22 +113,7 @@ class objBarra2d {
     double inercia = 0;
     double moduloE = 0;
     double pesoEspecifico = 0;
-    double xVcero = -1;
-    std::vector<std::string> nombresCargasDistribuidasLocales;
-    Eigen::MatrixXd cargasDistribuidasLocales;  // n x 4
-    std::vector<std::string> nombresCargasDistribuidasGlobales;
-    Eigen::MatrixXd cargasDistribuidasGlobales;  // n x 4, already local
-    std::vector<std::string> nombresCombos;
-    Eigen::MatrixXd matrizCargasCombo;  // c x 4
-    Eigen::MatrixXd cargasEquivalentesLocales;
-    Eigen::MatrixXd cargasEquivalentesGlobales;
-    Eigen::MatrixXd desplazamientosGlobales;
-    Eigen::MatrixXd desplazamientosLocales;
-    Eigen::MatrixXd constantesIntegracion;
+    std::vector<cargaDeCaso> cargas;
     double longitud = 0;
     double angulo = 0;
-    Eigen::VectorXi gdl;
-    Eigen::MatrixXd matrizT;
-    Eigen::MatrixXd kLocal;
-    Eigen::MatrixXd kGlobal;
 };

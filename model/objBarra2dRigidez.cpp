@@ -5,10 +5,9 @@
 #include "objBarra2d.h"
 
 // Freedoms of the two ends: node k owns 3k (ux), 3k + 1 (uy), 3k + 2 (rotation).
-Eigen::VectorXi objBarra2d::getGdl() {
-    gdl = Eigen::VectorXi::Zero(6);
+Eigen::VectorXi objBarra2d::getGdl() const {
+    Eigen::VectorXi gdl = Eigen::VectorXi::Zero(6);
     if (nudosConocidos()) {
-        flagsBarra[flagGdl] = 1;
         gdl << 3 * nudoInicio, 3 * nudoInicio + 1, 3 * nudoInicio + 2, 3 * nudoFinal,
             3 * nudoFinal + 1, 3 * nudoFinal + 2;
     } else {
@@ -19,23 +18,30 @@ Eigen::VectorXi objBarra2d::getGdl() {
 
 // Local = T · global, with c = cos θ, s = sin θ rotating each end's (ux, uy)
 // and leaving the rotation unchanged.
-Eigen::MatrixXd objBarra2d::getT() {
-    matrizT = Eigen::MatrixXd::Zero(6, 6);
-    if (flagsBarra[flagAngulo] != 1) {
-        std::cout << "Calcular primero el ángulo de la barra" << std::endl;
-        return matrizT;
-    }
-    flagsBarra[flagTransformacion] = 1;
+Eigen::Matrix<double, 6, 6> objBarra2d::transformacion() const {
+    matriz6 t = matriz6::Zero();
     const double c = std::cos(angulo);
     const double s = std::sin(angulo);
     for (int e = 0; e < 6; e += 3) {
-        matrizT(e, e) = c;
-        matrizT(e, e + 1) = s;
-        matrizT(e + 1, e) = -s;
-        matrizT(e + 1, e + 1) = c;
-        matrizT(e + 2, e + 2) = 1;
+        t(e, e) = c;
+        t(e, e + 1) = s;
+        t(e + 1, e) = -s;
+        t(e + 1, e + 1) = c;
+        t(e + 2, e + 2) = 1;
     }
-    return matrizT;
+    return t;
+}
+
+Eigen::MatrixXd objBarra2d::getT() const {
+    if (!nudosConocidos()) {
+        std::cout << "Calcular primero el ángulo de la barra" << std::endl;
+        return Eigen::MatrixXd::Zero(6, 6);
+    }
+    return transformacion();
+}
+
+bool objBarra2d::tieneDatosDeRigidez() const {
+    return flagsBarra[flagSeccion] == 1 && flagsBarra[flagModulo] == 1 && nudosConocidos();
 }
 
 // Local stiffness of a bar whose ends are joined to their nodes through
@@ -43,19 +49,9 @@ Eigen::MatrixXd objBarra2d::getT() {
 // into the six end freedoms:
 //   g = 12 - 8ai - 8af + 5ai·af,  β = E·I/(L³·g),  σ = ai + af - ai·af.
 // A bar of zero length takes no part in the analysis: zero stiffness.
-Eigen::MatrixXd objBarra2d::getKLocal() {
-    if (flagsBarra[flagLongitud] == 0) longitud = getLongitud();
-    kLocal = Eigen::MatrixXd::Zero(6, 6);
-    if (flagsBarra[flagLongitud] == 1 && longitud == 0) {
-        flagsBarra[flagRigidezLocal] = 1;
-        return kLocal;
-    }
-    if (flagsBarra[flagSeccion] != 1 || flagsBarra[flagModulo] != 1 ||
-        flagsBarra[flagLongitud] != 1) {
-        std::cout << "No están definidas E, I o L de Elemento: " << numeroDeBarra << std::endl;
-        return kLocal;
-    }
-    flagsBarra[flagRigidezLocal] = 1;
+matriz6 objBarra2d::rigidezLocal() const {
+    matriz6 k = matriz6::Zero();
+    if (esLongitudCero() || !tieneDatosDeRigidez()) return k;
 
     const double L = longitud;
     const double ai = articulacionInicio;
@@ -72,20 +68,28 @@ Eigen::MatrixXd objBarra2d::getKLocal() {
     const double k22 = 4 * beta * L * L * af * (3 - 2 * ai);
     const double k12 = 2 * beta * L * L * ai * af;
 
-    kLocal << ka, 0, 0, -ka, 0, 0,    //
+    k << ka, 0, 0, -ka, 0, 0,         //
         0, kvv, kv1, 0, -kvv, kv2,    //
         0, kv1, k11, 0, -kv1, k12,    //
         -ka, 0, 0, ka, 0, 0,          //
         0, -kvv, -kv1, 0, kvv, -kv2,  //
         0, kv2, k12, 0, -kv2, k22;
-    return kLocal;
+    return k;
 }
 
-// K_global = Tᵀ · K_local · T, from the cached angle, T and K_local.
-Eigen::MatrixXd objBarra2d::getKGlobal() {
-    if (flagsBarra[flagAngulo] == 0) angulo = getAngulo();
-    if (flagsBarra[flagTransformacion] == 0) getT();
-    if (flagsBarra[flagRigidezLocal] == 0) getKLocal();
-    kGlobal = matrizT.transpose() * kLocal * matrizT;
-    return kGlobal;
+matriz6 objBarra2d::rigidezLocalSiHayDatos() const {
+    return rigidezLocal();
+}
+
+Eigen::MatrixXd objBarra2d::getKLocal() const {
+    if (!esLongitudCero() && !tieneDatosDeRigidez())
+        std::cout << "No están definidas E, I o L de Elemento: " << numeroDeBarra << std::endl;
+    return rigidezLocal();
+}
+
+// K_global = Tᵀ · K_local · T.
+Eigen::MatrixXd objBarra2d::getKGlobal() const {
+    if (!nudosConocidos()) getAngulo();
+    const Eigen::MatrixXd t = getT();
+    return t.transpose() * getKLocal() * t;
 }

@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 #include "archivoReporte.h"
-#include "globales.h"
 #include "salidaReporte.h"
 #include "seccionesReporte.h"
 
@@ -16,16 +15,14 @@ namespace {
 const char* const archivoResultados = "resultados.txt";
 constexpr double bytesPorMB = 1024.0 * 1024.0;
 
-bool ultimoReporteEscrito = false;
-
 // The report in its fixed order: model data and the intermediate matrices of
 // the method, then the results. Only reads the model and the solver globals.
-void escribirReporte(salidaReporte& s) {
-    escribirNudosYApoyos(s);
-    escribirRigideces(s);
-    escribirCargas(s);
-    escribirDesplazamientos(s);
-    escribirSolicitaciones(s);
+void escribirReporte(salidaReporte& s, const modelo& m, const solucion& r) {
+    escribirNudosYApoyos(s, m);
+    escribirRigideces(s, m, r);
+    escribirCargas(s, m, r);
+    escribirDesplazamientos(s, m, r);
+    escribirSolicitaciones(s, m, r);
     s << "\n\n";
 }
 
@@ -38,13 +35,13 @@ void avisoNoSePuedeAbrir() {
 // Its size first (the widths of every matrix decide it), checked against the
 // free space of the folder; then the text into a temporary file beside it,
 // renamed over resultados.txt only when complete.
-bool escribirArchivo() {
+bool escribirArchivo(const modelo& m, const solucion& r) {
     if (!destinoEscribible(archivoResultados)) {
         avisoNoSePuedeAbrir();
         return false;
     }
     salidaReporte conteo;
-    escribirReporte(conteo);
+    escribirReporte(conteo, m, r);
     const std::uint64_t tamano = conteo.bytes();
     const std::int64_t libre = espacioLibreJunto(archivoResultados);
     if (libre >= 0 && tamano > static_cast<std::uint64_t>(libre)) {
@@ -63,7 +60,7 @@ bool escribirArchivo() {
     bool completo = false;
     try {
         salidaReporte s(fd, tamano);
-        escribirReporte(s);
+        escribirReporte(s, m, r);
         completo = s.vaciar() && s.bytes() == tamano;
     } catch (...) {
         descartarTemporal(fd, temporal);
@@ -88,22 +85,18 @@ void avisoSinMemoria() {
 
 }  // namespace
 
-bool reporteEscrito() {
-    return ultimoReporteEscrito;
-}
-
-void funcionImprimirResultados() {
-    ultimoReporteEscrito = false;
-    if (!modeloResuelto) {
+bool funcionImprimirResultados(const modelo& m, const solucion& r) {
+    if (!r.resuelto) {
         std::cout << "Advertencia: el modelo no está resuelto; no se escribe el reporte"
                   << std::endl;
-        return;
+        return false;
     }
     try {
-        ultimoReporteEscrito = escribirArchivo();
+        return escribirArchivo(m, r);
     } catch (const std::bad_alloc&) {
         avisoSinMemoria();
     } catch (const std::length_error&) {
         avisoSinMemoria();
     }
+    return false;
 }

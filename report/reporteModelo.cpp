@@ -1,26 +1,25 @@
 #include "escrituraMatrices.h"
-#include "globales.h"
 #include "seccionesReporte.h"
 
-void escribirNudosYApoyos(salidaReporte& s) {
+void escribirNudosYApoyos(salidaReporte& s, const modelo& m) {
     s << "#Nudo CoordX coordY\n";
-    for (const auto& n : nudo)
+    for (const auto& n : m.nudo)
         s << n.getNoNudoUsuario() << " " << n.getX() << " " << n.getY() << "\n";
 
     s << "\n\n"
       << "Apoyado = 1; sin Apoyo = 0\n"
       << "#Nudo | ApoyoX | ApoyoY | giro\n";
-    for (const auto& n : nudo) {
+    for (const auto& n : m.nudo) {
         const Eigen::Vector3i a = n.getApoyo();
         s << n.getNoNudo() << " " << a(0) << " " << a(1) << " " << a(2) << "\n";
     }
 }
 
 // Freedom numbers are written 1-based.
-void escribirRigideces(salidaReporte& s) {
+void escribirRigideces(salidaReporte& s, const modelo& m, const solucion& r) {
     s << "\n\n"
       << "Matrices de Rigidez de Barras\n";
-    for (auto& b : barra) {
+    for (const objBarra2d& b : m.barra) {
         s << "#_barra: " << b.getNoBarraUsuario() << "\n";
         s << "nudo_Inicio: " << b.getNudoInicioUsuario() << "\n";
         s << "nudo_final: " << b.getNudoFinalUsuario() << "\n";
@@ -37,5 +36,5 @@ void escribirRigideces(salidaReporte& s) {
 
     s << "\n\n"
       << "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n"
-      << kEstructura << "\n";
+      << r.kEstructura << "\n";
 }

@@ -6,7 +6,6 @@
 
 #include "equilibrioCargas.h"
 #include "extremosBarra.h"
-#include "globales.h"
 #include "seccionesTablas.h"
 #include "textoResumen.h"
 
@@ -42,19 +41,22 @@ void proponerExtremo(mayorValor& m, int barraUsuario, const char* q, const extre
     m.proponer(barraUsuario, q, e.minimo.valor, e.minimo.x, L);
 }
 
-mayoresDelCombo mayores(int c, const std::vector<std::vector<extremosBarra>>& extremos) {
+mayoresDelCombo mayores(const datosTablas& d, int c,
+                        const std::vector<std::vector<extremosBarra>>& extremos) {
     mayoresDelCombo m;
-    for (const auto& n : nudo) {
+    for (std::size_t i = 0; i < d.m.nudo.size() && i < d.s.nudos.size(); ++i) {
+        const resultadosNudo& n = d.s.nudos[i];
+        const int numero = d.m.nudo[i].getNoNudoUsuario();
         if (c >= n.getCantidadDeCombos()) continue;
-        m.desplazamiento.proponer(n.getNoNudoUsuario(), "ux", n.getDesplazamientoX(c));
-        m.desplazamiento.proponer(n.getNoNudoUsuario(), "uy", n.getDesplazamientoY(c));
-        m.giro.proponer(n.getNoNudoUsuario(), "giro", n.getGiroZ(c));
+        m.desplazamiento.proponer(numero, "ux", n.getDesplazamientoX(c));
+        m.desplazamiento.proponer(numero, "uy", n.getDesplazamientoY(c));
+        m.giro.proponer(numero, "giro", n.getGiroZ(c));
     }
-    for (std::size_t i = 0; i < barra.size(); ++i) {
+    for (std::size_t i = 0; i < d.m.barra.size() && i < extremos.size(); ++i) {
         if (c >= static_cast<int>(extremos[i].size())) continue;
         const extremosBarra& e = extremos[i][c];
-        const int numero = barra[i].getNoBarraUsuario();
-        const double L = barra[i].getLongitud();
+        const int numero = d.m.barra[i].getNoBarraUsuario();
+        const double L = d.m.barra[i].getLongitud();
         proponerExtremo(m.N, numero, "N", e.N, L);
         proponerExtremo(m.V, numero, "V", e.V, L);
         proponerExtremo(m.M, numero, "M", e.M, L);
@@ -96,22 +98,22 @@ void escribirMayorBarra(std::ostream& s, const char* titulo, const mayorValor& m
       << cifra(m.valor, referencia) << "\n";
 }
 
-bool sinEquilibrio(int c) {
-    return std::find(combosSinEquilibrio.begin(), combosSinEquilibrio.end(), c) !=
-           combosSinEquilibrio.end();
+bool sinEquilibrio(const solucion& r, int c) {
+    return std::find(r.combosSinEquilibrio.begin(), r.combosSinEquilibrio.end(), c) !=
+           r.combosSinEquilibrio.end();
 }
 
-void escribirCombo(std::ostream& s, int c, const std::string& nombre,
+void escribirCombo(std::ostream& s, const datosTablas& d, int c, const std::string& nombre,
                    const std::vector<std::vector<extremosBarra>>& extremos) {
     const std::string titulo = "Combinación " + nombre;
     s << "\n" << titulo << "\n" << std::string(caracteres(titulo), '=') << "\n";
-    if (sinEquilibrio(c)) {
+    if (sinEquilibrio(d.s, c)) {
         s << "ATENCIÓN: la estructura es inestable o la matriz de rigidez es singular; esta "
              "combinación no cumple el equilibrio y sus resultados no son válidos.\n";
     }
 
-    const balanceEquilibrio bal = balanceDeEquilibrio(nudo, barra, c);
-    const mayoresDelCombo m = mayores(c, extremos);
+    const balanceEquilibrio bal = balanceDeEquilibrio(d.m, d.s, c);
+    const mayoresDelCombo m = mayores(d, c, extremos);
     referencias ref;
     ref.fuerzas(bal.cargas.fx, bal.cargas.fy);
     ref.fuerzas(bal.reacciones.fx, bal.reacciones.fy);
@@ -119,11 +121,11 @@ void escribirCombo(std::ostream& s, int c, const std::string& nombre,
     ref.momentos(bal.cargas.mz);
     ref.momentos(bal.reacciones.mz);
     ref.momentos(m.M.valor);
-    std::vector<const objNudo2d*> apoyos;
-    for (const auto& n : nudo) {
-        if (!esApoyo(n)) continue;
-        apoyos.push_back(&n);
-        const Eigen::Vector3d r = reaccionesDeApoyo(n, c);
+    std::vector<std::size_t> apoyos;
+    for (std::size_t i = 0; i < d.m.nudo.size() && i < d.s.nudos.size(); ++i) {
+        if (!esApoyo(d.m.nudo[i])) continue;
+        apoyos.push_back(i);
+        const Eigen::Vector3d r = reaccionesDeApoyo(d.m.nudo[i], d.s.nudos[i], c);
         ref.fuerzas(r(0), r(1));
         ref.momentos(r(2));
     }
@@ -147,19 +149,19 @@ void escribirCombo(std::ostream& s, int c, const std::string& nombre,
 
     s << "\nReacciones de los apoyos\n";
     escribirFila(s, "nudo", "Rx", "Ry", "Mz");
-    for (const objNudo2d* n : apoyos) {
-        const Eigen::Vector3d r = reaccionesDeApoyo(*n, c);
-        escribirFila(s, std::to_string(n->getNoNudoUsuario()), cifra(r(0), ref.fuerza),
+    for (std::size_t i : apoyos) {
+        const Eigen::Vector3d r = reaccionesDeApoyo(d.m.nudo[i], d.s.nudos[i], c);
+        escribirFila(s, std::to_string(d.m.nudo[i].getNoNudoUsuario()), cifra(r(0), ref.fuerza),
                      cifra(r(1), ref.fuerza), cifra(r(2), ref.momento));
     }
 }
 
 }  // namespace
 
-void escribirResumen(std::ostream& s) {
-    s << "Resumen de resultados de " << nombreArchivo << "\n";
-    s << "Modelo: " << noNudos << " nudos, " << noBarras << " barras, " << noCombos
-      << " combinaciones, " << noLibres << " grados de libertad libres\n";
+void escribirResumen(std::ostream& s, const datosTablas& d) {
+    s << "Resumen de resultados de " << d.archivo << "\n";
+    s << "Modelo: " << d.m.noNudos << " nudos, " << d.m.noBarras << " barras, " << d.m.noCombos
+      << " combinaciones, " << d.s.noLibres << " grados de libertad libres\n";
     s << "Unidades: las del archivo de entrada.\n"
          "Signos: N > 0 tracción; M > 0 tracciona la cara de -y local (la inferior de una viga\n"
          "dibujada de izquierda a derecha); reacciones: fuerzas y momento que el apoyo ejerce "
@@ -168,10 +170,11 @@ void escribirResumen(std::ostream& s) {
 
     // The exact extremes of every bar, computed once for all combinations.
     std::vector<std::vector<extremosBarra>> extremos;
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i)
-        extremos.push_back(extremosDeBarra(barra[i], combosDeBarra(i)));
+    for (int i = 0; i < static_cast<int>(d.s.barras.size()); ++i)
+        extremos.push_back(
+            extremosDeBarra(d.s.barras[static_cast<std::size_t>(i)], combosDeBarra(d, i)));
 
-    const std::vector<std::string> nombres = nombresDeCombos();
+    const std::vector<std::string> nombres = nombresDeCombos(d.m);
     for (int c = 0; c < static_cast<int>(nombres.size()); ++c)
-        escribirCombo(s, c, nombres[c], extremos);
+        escribirCombo(s, d, c, nombres[c], extremos);
 }

@@ -4,7 +4,6 @@
 #include "escritorCsv.h"
 #include "estacionesBarra.h"
 #include "extremosBarra.h"
-#include "globales.h"
 #include "seccionesTablas.h"
 
 namespace {
@@ -23,14 +22,16 @@ void escribirRango(escritorCsv& t, const extremosEsfuerzo& e) {
 
 }  // namespace
 
-void escribirTablaExtremos(std::ostream& s) {
-    const std::vector<std::string> nombres = nombresDeCombos();
+void escribirTablaExtremos(std::ostream& s, const datosTablas& d) {
+    const std::vector<std::string> nombres = nombresDeCombos(d.m);
     escritorCsv t(s, "barra,combo,N_inicio,V_inicio,M_inicio,N_fin,V_fin,M_fin");
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        const std::vector<int> combos = combosDeBarra(i);
-        const std::vector<estacionesBarra> e = estacionesDeBarra(barra[i], combos, soloExtremos);
+    for (int i = 0; i < static_cast<int>(d.s.barras.size()); ++i) {
+        const resultadosBarra& b = d.s.barras[static_cast<std::size_t>(i)];
+        const int numero = d.m.barra[static_cast<std::size_t>(i)].getNoBarraUsuario();
+        const std::vector<int> combos = combosDeBarra(d, i);
+        const std::vector<estacionesBarra> e = estacionesDeBarra(b, combos, soloExtremos, false);
         for (std::size_t k = 0; k < e.size(); ++k) {
-            t.entero(barra[i].getNoBarraUsuario()).texto(nombres[combos[k]]);
+            t.entero(numero).texto(nombres[combos[k]]);
             t.numero(e[k].N(0)).numero(e[k].V(0)).numero(e[k].M(0));
             t.numero(e[k].N(1)).numero(e[k].V(1)).numero(e[k].M(1));
             t.finDeFila();
@@ -38,15 +39,17 @@ void escribirTablaExtremos(std::ostream& s) {
     }
 }
 
-void escribirTablaEstaciones(std::ostream& s) {
-    const std::vector<std::string> nombres = nombresDeCombos();
+void escribirTablaEstaciones(std::ostream& s, const datosTablas& d) {
+    const std::vector<std::string> nombres = nombresDeCombos(d.m);
     escritorCsv t(s, "barra,combo,x,N,V,M,v");
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        const std::vector<int> combos = combosDeBarra(i);
-        const std::vector<estacionesBarra> e = estacionesDeBarra(barra[i], combos);
+    for (int i = 0; i < static_cast<int>(d.s.barras.size()); ++i) {
+        const resultadosBarra& b = d.s.barras[static_cast<std::size_t>(i)];
+        const int numero = d.m.barra[static_cast<std::size_t>(i)].getNoBarraUsuario();
+        const std::vector<int> combos = combosDeBarra(d, i);
+        const std::vector<estacionesBarra> e = estacionesDeBarra(b, combos);
         for (std::size_t k = 0; k < e.size(); ++k) {
             for (Eigen::Index j = 0; j < e[k].x.size(); ++j) {
-                t.entero(barra[i].getNoBarraUsuario()).texto(nombres[combos[k]]);
+                t.entero(numero).texto(nombres[combos[k]]);
                 t.numero(e[k].x(j)).numero(e[k].N(j)).numero(e[k].V(j)).numero(e[k].M(j));
                 t.numero(e[k].v(j));
                 t.finDeFila();
@@ -55,16 +58,18 @@ void escribirTablaEstaciones(std::ostream& s) {
     }
 }
 
-void escribirTablaMaximos(std::ostream& s) {
-    const std::vector<std::string> nombres = nombresDeCombos();
+void escribirTablaMaximos(std::ostream& s, const datosTablas& d) {
+    const std::vector<std::string> nombres = nombresDeCombos(d.m);
     escritorCsv t(s,
                   "barra,combo,Nmax,x_Nmax,Nmin,x_Nmin,Vmax,x_Vmax,Vmin,x_Vmin,Mmax,x_Mmax,Mmin,"
                   "x_Mmin");
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        const std::vector<int> combos = combosDeBarra(i);
-        const std::vector<extremosBarra> e = extremosDeBarra(barra[i], combos);
+    for (int i = 0; i < static_cast<int>(d.s.barras.size()); ++i) {
+        const resultadosBarra& b = d.s.barras[static_cast<std::size_t>(i)];
+        const int numero = d.m.barra[static_cast<std::size_t>(i)].getNoBarraUsuario();
+        const std::vector<int> combos = combosDeBarra(d, i);
+        const std::vector<extremosBarra> e = extremosDeBarra(b, combos);
         for (std::size_t k = 0; k < e.size(); ++k) {
-            t.entero(barra[i].getNoBarraUsuario()).texto(nombres[combos[k]]);
+            t.entero(numero).texto(nombres[combos[k]]);
             escribirRango(t, e[k].N);
             escribirRango(t, e[k].V);
             escribirRango(t, e[k].M);
@@ -85,15 +90,18 @@ void escribirEnvolvente(escritorCsv& t, const std::vector<std::string>& nombres,
 
 }  // namespace
 
-void escribirTablaEnvolventes(std::ostream& s) {
-    const std::vector<std::string> nombres = nombresDeCombos();
+void escribirTablaEnvolventes(std::ostream& s, const datosTablas& d) {
+    const std::vector<std::string> nombres = nombresDeCombos(d.m);
     escritorCsv t(s,
                   "barra,x,Nmax,combo_Nmax,Nmin,combo_Nmin,Vmax,combo_Vmax,Vmin,combo_Vmin,Mmax,"
                   "combo_Mmax,Mmin,combo_Mmin");
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        const envolventeBarra e = envolventeDeBarra(barra[i], combosDeBarra(i));
+    for (int i = 0; i < static_cast<int>(d.s.barras.size()); ++i) {
+        const resultadosBarra& b = d.s.barras[static_cast<std::size_t>(i)];
+        const int numero = d.m.barra[static_cast<std::size_t>(i)].getNoBarraUsuario();
+        const envolventeBarra e =
+            envolventeDeBarra(b, combosDeBarra(d, i), estacionesPorBarra, true);
         for (Eigen::Index j = 0; j < e.x.size(); ++j) {
-            t.entero(barra[i].getNoBarraUsuario()).numero(e.x(j));
+            t.entero(numero).numero(e.x(j));
             for (const envolventeEsfuerzo* f : {&e.N, &e.V, &e.M}) {
                 escribirEnvolvente(t, nombres, f->maximo(j), f->comboMaximo(j));
                 escribirEnvolvente(t, nombres, f->minimo(j), f->comboMinimo(j));

@@ -7,21 +7,22 @@
 #include <system_error>
 
 #include "estacionesBarra.h"
-#include "globales.h"
 #include "seccionesTablas.h"
 
 const char* const carpetaTablas = "resultados-tablas";
 
-std::vector<std::string> nombresDeCombos() {
+std::vector<std::string> nombresDeCombos(const modelo& m) {
     std::vector<std::string> nombres;
-    for (int c = 0; c < noCombos; ++c) nombres.push_back(nombreDelCombo(c));
+    for (int c = 0; c < m.noCombos; ++c) nombres.push_back(m.nombreDelCombo(c));
     return nombres;
 }
 
-std::vector<int> combosDeBarra(int indiceBarra) {
+std::vector<int> combosDeBarra(const datosTablas& d, int indiceBarra) {
     std::vector<int> combos;
-    if (indiceBarra < 0 || indiceBarra >= static_cast<int>(barra.size())) return combos;
-    const int validos = std::min(std::max(noCombos, 0), combosConResultados(barra[indiceBarra]));
+    if (indiceBarra < 0 || indiceBarra >= static_cast<int>(d.s.barras.size())) return combos;
+    const int validos =
+        std::min(std::max(d.m.noCombos, 0),
+                 d.s.barras[static_cast<std::size_t>(indiceBarra)].combosConResultados());
     for (int c = 0; c < validos; ++c) combos.push_back(c);
     return combos;
 }
@@ -32,7 +33,7 @@ namespace fs = std::filesystem;
 
 struct tabla {
     const char* archivo;
-    void (*escribir)(std::ostream&);
+    void (*escribir)(std::ostream&, const datosTablas&);
 };
 
 const tabla tablas[] = {
@@ -55,24 +56,25 @@ bool prepararCarpeta() {
     return true;
 }
 
-bool escribirArchivo(const tabla& t) {
+bool escribirArchivo(const tabla& t, const datosTablas& d) {
     std::ofstream f(fs::path(carpetaTablas) / t.archivo, std::ios::binary | std::ios::trunc);
     if (!f.is_open()) return false;
-    t.escribir(f);
+    t.escribir(f, d);
     f.close();
     return !f.fail();
 }
 
 }  // namespace
 
-bool funcionEscribirTablas() {
+bool funcionEscribirTablas(const modelo& m, const solucion& s, const std::string& nombreArchivo) {
+    const datosTablas d{m, s, nombreArchivo};
     if (!prepararCarpeta()) {
         std::cout << "Advertencia: no se pudo crear la carpeta " << carpetaTablas
                   << " para escribir; no se escriben las tablas" << std::endl;
         return false;
     }
     for (const tabla& t : tablas) {
-        if (!escribirArchivo(t)) {
+        if (!escribirArchivo(t, d)) {
             std::cout << "Advertencia: no se pudo escribir " << carpetaTablas << "/" << t.archivo
                       << "; las tablas quedan incompletas" << std::endl;
             return false;

@@ -2,6 +2,11 @@
 // person, in the folder "resultados-tablas" of the current directory.
 #pragma once
 
+#include <string>
+
+#include "modelo.h"
+#include "solucion.h"
+
 // Name of the folder, relative to the current directory.
 extern const char* const carpetaTablas;
 
@@ -10,4 +15,4 @@ extern const char* const carpetaTablas;
 // maximos.csv, envolventes.csv and resumen.txt from the solved model. When
 // the folder or a file cannot be written it prints one warning line, stops
 // and returns false.
-bool funcionEscribirTablas();
+bool funcionEscribirTablas(const modelo& m, const solucion& s, const std::string& nombreArchivo);

@@ -1,5 +1,4 @@
 #include "etapasSolucion.h"
-#include "globales.h"
 
 namespace {
 
@@ -16,29 +15,28 @@ Eigen::MatrixXd filasDeGdl(const Eigen::MatrixXd& m, const Eigen::Ref<const Eige
 
 }  // namespace
 
-void distribuirResultados(int nNudos, int nCombos) {
+void distribuirResultados(const modelo& m, solucion& s, int nNudos, int nCombos) {
     // Full displacements: zero at every freedom that is not free (no
     // prescribed support displacements).
-    u = Eigen::MatrixXd::Zero(3 * nNudos, nCombos);
-    for (int i = 0; i < noLibres; ++i) u.row(gdlLibres[i]) = uLibres.row(i);
+    s.u = Eigen::MatrixXd::Zero(3 * nNudos, nCombos);
+    for (int i = 0; i < s.noLibres; ++i) s.u.row(s.gdlLibres[i]) = s.uLibres.row(i);
 
-    // Every node first, then every bar (which derives its end forces and
-    // integration constants from them).
-    for (int m = 0; m < nNudos; ++m) {
-        const Eigen::VectorXi g = nudo[m].getGdl();
-        nudo[m].setDesplazamientos(filasDeGdl(u, g, nNudos));
-    }
-    for (auto& b : barra) {
-        const Eigen::VectorXi g = b.getGdl();
-        b.setDesplazamientos(filasDeGdl(u, g, nNudos));
+    // Every bar derives its end forces and integration constants from its
+    // end displacements.
+    for (std::size_t i = 0; i < m.barra.size() && i < s.barras.size(); ++i) {
+        const Eigen::VectorXi g = m.barra[i].getGdl();
+        s.barras[i].setDesplazamientos(filasDeGdl(s.u, g, nNudos));
     }
 
     // Reactions R = K·u − P (sparse product): the support reactions at
     // restrained freedoms, the equilibrium residual (≈ 0) at free ones.
     // Nodes replace the sprung directions by the spring force.
-    reacciones = kEstructura * u - pCombo;
-    for (int m = 0; m < nNudos; ++m) {
-        const Eigen::VectorXi g = nudo[m].getGdl();
-        nudo[m].setReacciones(filasDeGdl(reacciones, g, nNudos));
+    s.reacciones = s.kEstructura * s.u - s.pCombo;
+    s.nudos.clear();
+    s.nudos.reserve(static_cast<std::size_t>(nNudos));
+    for (int k = 0; k < nNudos; ++k) {
+        const Eigen::Vector3i g = m.nudo[k].getGdl();
+        s.nudos.emplace_back(m.nudo[k], filasDeGdl(s.u, g, nNudos),
+                             filasDeGdl(s.reacciones, g, nNudos));
     }
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "etapasSolucion.h"
-#include "globales.h"
 
 namespace {
 
@@ -20,8 +19,8 @@ constexpr int maximoGdlNombrados = 10;
 const char* const direcciones[3] = {"X", "Y", "giro"};
 
 // "el nudo 7" (its user number) and "en la dirección X" of freedom g.
-std::string nudoDe(int g) {
-    return "el nudo " + std::to_string(nudo[g / 3].getNoNudoUsuario());
+std::string nudoDe(const modelo& m, int g) {
+    return "el nudo " + std::to_string(m.nudo[static_cast<std::size_t>(g / 3)].getNoNudoUsuario());
 }
 std::string direccionDe(int g) {
     return std::string("en la dirección ") + direcciones[g % 3];
@@ -34,10 +33,14 @@ std::string direccionDe(int g) {
 // springs give no false alarm, while a load left unbalanced by a mechanism
 // is not hidden.
 struct residuoLibres {
+    const Eigen::MatrixXd& uLibres;
     Eigen::MatrixXd r;
     Eigen::MatrixXd escala;
-    residuoLibres() : r(kLL * uLibres - pL), escala(kLL.cwiseAbs() * uLibres.cwiseAbs()) {
-        escala += pL.cwiseAbs();
+    explicit residuoLibres(const solucion& s)
+        : uLibres(s.uLibres),
+          r(s.kLL * s.uLibres - s.pL),
+          escala(s.kLL.cwiseAbs() * s.uLibres.cwiseAbs()) {
+        escala += s.pL.cwiseAbs();
     }
     bool equilibra(int c) const {
         if (!uLibres.col(c).allFinite() || !r.col(c).allFinite()) return false;
@@ -56,37 +59,38 @@ struct residuoLibres {
 
 }  // namespace
 
-std::vector<int> combosDesequilibrados(int nCombos) {
+std::vector<int> combosDesequilibrados(const solucion& s, int nCombos) {
     std::vector<int> combos;
-    if (noLibres == 0) return combos;
-    const residuoLibres residuo;
+    if (s.noLibres == 0) return combos;
+    const residuoLibres residuo(s);
     for (int c = 0; c < nCombos; ++c)
         if (!residuo.equilibra(c)) combos.push_back(c);
     return combos;
 }
 
-void verificarEquilibrio(int nCombos, const std::vector<int>& sinRigidez) {
+void verificarEquilibrio(const modelo& m, solucion& s, int nCombos,
+                         const std::vector<int>& sinRigidez) {
     const int cuantos = static_cast<int>(sinRigidez.size());
     const int nombrados = std::min(maximoGdlNombrados, cuantos);
     for (int k = 0; k < nombrados; ++k) {
-        std::cout << "Advertencia: " << nudoDe(sinRigidez[k]) << " no tiene rigidez "
+        std::cout << "Advertencia: " << nudoDe(m, sinRigidez[k]) << " no tiene rigidez "
                   << direccionDe(sinRigidez[k]) << " (mecanismo)" << std::endl;
     }
     if (cuantos > nombrados) std::cout << "... y " << cuantos - nombrados << " más" << std::endl;
 
-    combosSinEquilibrio.clear();
-    if (noLibres == 0) return;
-    const residuoLibres residuo;
+    s.combosSinEquilibrio.clear();
+    if (s.noLibres == 0) return;
+    const residuoLibres residuo(s);
     for (int c = 0; c < nCombos; ++c) {
         if (residuo.equilibra(c)) continue;
-        combosSinEquilibrio.push_back(c);
+        s.combosSinEquilibrio.push_back(c);
         std::cout << "Advertencia: la estructura es inestable o la matriz de rigidez es "
                      "singular; el combo "
-                  << nombreDelCombo(c) << " no cumple el equilibrio" << std::endl;
+                  << m.nombreDelCombo(c) << " no cumple el equilibrio" << std::endl;
         if (sinRigidez.empty()) {
-            const int g = gdlLibres[residuo.mayor(c)];
-            std::cout << "Advertencia: en el combo " << nombreDelCombo(c)
-                      << " el mayor residuo de equilibrio está en " << nudoDe(g) << " "
+            const int g = s.gdlLibres[residuo.mayor(c)];
+            std::cout << "Advertencia: en el combo " << m.nombreDelCombo(c)
+                      << " el mayor residuo de equilibrio está en " << nudoDe(m, g) << " "
                       << direccionDe(g) << std::endl;
         }
     }

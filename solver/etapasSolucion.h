@@ -1,5 +1,5 @@
-// Stages of funcionSolucionU, in the order it runs them. They work on the
-// solver globals of globales.h; split out so that each file has one job.
+// Stages of funcionSolucionU, in the order it runs them. They read the model
+// and fill the solution being built; split out so that each file has one job.
 #pragma once
 
 #include <Eigen/Dense>
@@ -7,9 +7,14 @@
 #include <Eigen/SparseCore>
 #include <vector>
 
-// Freedom numbering, assembly of kEstructura and pCombo (bars, nodal loads,
-// springs) and partition into free and restrained blocks.
-void ensamblarYParticionar(int nNudos, int nCombos);
+#include "modelo.h"
+#include "solucion.h"
+
+// Freedom numbering, the loads of every bar in every combination with their
+// equivalent nodal loads (s.barras), assembly of kEstructura and pCombo
+// (bars, nodal loads, springs) and partition into free and restrained
+// blocks.
+void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos);
 
 // Sparse LDLᵀ of kLL (lower triangle) with the approximate minimum degree
 // fill-reducing ordering, factorised once for every combination. False when
@@ -24,7 +29,7 @@ bool factorizarRigidez(const Eigen::SparseMatrix<double>& k, factorizacionRigide
 // does not balance, a rank-revealing solve. Returns the free freedoms
 // (structure numbers) that the rank-revealing solve found without
 // stiffness; empty when the sparse factorisation served.
-std::vector<int> resolverLibres(int nCombos);
+std::vector<int> resolverLibres(solucion& s, int nCombos);
 
 // Rank-revealing solve of kLL·uLibres = pL for a singular or indefinite kLL:
 // dense LU with complete pivoting up to limiteLuDensa free freedoms; above,
@@ -32,21 +37,22 @@ std::vector<int> resolverLibres(int nCombos);
 // again, or, when that is still singular, sparse QR with COLAMD ordering.
 // The unknowns of the dependent columns come out 0 and are returned
 // (structure freedom numbers).
-std::vector<int> resolverSingular();
+std::vector<int> resolverSingular(solucion& s);
 constexpr int limiteLuDensa = 2000;
 
-// Full displacements u, results handed to nodes and bars, reactions.
-void distribuirResultados(int nNudos, int nCombos);
+// Full displacements u, results of every node and bar, reactions.
+void distribuirResultados(const modelo& m, solucion& s, int nNudos, int nCombos);
 
 // Combinations (indexes, ascending) whose equilibrium residual at the free
 // freedoms, kLL·uLibres − pL, is not negligible or not finite.
-std::vector<int> combosDesequilibrados(int nCombos);
+std::vector<int> combosDesequilibrados(const solucion& s, int nCombos);
 
 // One warning per freedom without stiffness (at most a few, then how many
 // more), and one per unbalanced combination; when no freedom without
 // stiffness explains it, the freedom of the largest residual after it.
 // Fills combosSinEquilibrio.
-void verificarEquilibrio(int nCombos, const std::vector<int>& sinRigidez);
+void verificarEquilibrio(const modelo& m, solucion& s, int nCombos,
+                         const std::vector<int>& sinRigidez);
 
 // True when g is a freedom number of a structure of nNudos nodes.
 inline bool gdlEnRango(int g, int nNudos) {

@@ -3,21 +3,21 @@
 #include "cronometro.h"
 #include "funcionLeerArchivo.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 
-faltantesDelModelo faltantesDelModeloLeido() {
+faltantesDelModelo faltantesDe(const modelo& m) {
     faltantesDelModelo f;
-    f.nudos = noNudos == 0;
-    f.barras = noBarras == 0;
-    f.combos = noCombos == 0;
+    f.nudos = m.noNudos == 0;
+    f.barras = m.noBarras == 0;
+    f.combos = m.noCombos == 0;
     return f;
 }
 
-faltantesDelModelo funcionLeerYResolver(duracionEtapas* duraciones) {
+modeloResuelto funcionLeerYResolver(const std::string& nombreArchivo, duracionEtapas* duraciones) {
     duracionEtapas d;
-    d.lectura = segundosDe(funcionLeerArchivo);
-    const faltantesDelModelo f = faltantesDelModeloLeido();
-    if (f.completo()) d.solucion = segundosDe(funcionSolucionU);
+    modeloResuelto r;
+    d.lectura = segundosDe([&] { r.m = funcionLeerArchivo(nombreArchivo); });
+    r.faltan = faltantesDe(r.m);
+    if (r.faltan.completo()) d.solucion = segundosDe([&] { r.s = funcionSolucionU(r.m); });
     if (duraciones != nullptr) *duraciones = d;
-    return f;
+    return r;
 }

@@ -2,13 +2,20 @@
 // model when it has nodes, bars and combinations.
 #pragma once
 
-// What the model held now lacks to be solved.
+#include <string>
+
+#include "modelo.h"
+#include "solucion.h"
+
+// What a model lacks to be solved.
 struct faltantesDelModelo {
     bool nudos = false;
     bool barras = false;
     bool combos = false;
     bool completo() const { return !nudos && !barras && !combos; }
 };
+
+faltantesDelModelo faltantesDe(const modelo& m);
 
 // Seconds spent in each stage of the last funcionLeerYResolver, for the
 // benchmarks; solucion is 0 when the model was not solved.
@@ -17,10 +24,15 @@ struct duracionEtapas {
     double solucion = 0;
 };
 
-// Reads the counts that funcionLeerArchivo left.
-faltantesDelModelo faltantesDelModeloLeido();
+// The model read from a file and, when it is complete, its solution.
+struct modeloResuelto {
+    modelo m;
+    solucion s;
+    faltantesDelModelo faltan;
+};
 
-// funcionLeerArchivo on nombreArchivo, then funcionSolucionU only when the
-// model is complete. Returns what it lacks (nothing when it was solved);
+// funcionLeerArchivo on the file, then funcionSolucionU only when the model
+// is complete (faltan says what it lacks otherwise, and s stays unsolved);
 // writes nothing to the console beyond what the stages print.
-faltantesDelModelo funcionLeerYResolver(duracionEtapas* duraciones = nullptr);
+modeloResuelto funcionLeerYResolver(const std::string& nombreArchivo,
+                                    duracionEtapas* duraciones = nullptr);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "modelo.h"
+#include "solucion.h"
+
 // Assembles, partitions and solves the frame for every combination at once,
-// then hands displacements and reactions to every node and bar.
-void funcionSolucionU();
+// and returns the results of every node and bar; a model too large for the
+// memory there is comes back unsolved (resuelto false) with one line.
+solucion funcionSolucionU(const modelo& m);

@@ -3,14 +3,13 @@
 #include <algorithm>
 
 #include "etapasSolucion.h"
-#include "globales.h"
 
 namespace {
 
 // Free indexes whose column of kLL holds nothing but zeros: freedoms nothing
 // stiffens (a node that no bar reaches), a dependent column of any
 // rank-revealing factorisation.
-std::vector<int> columnasVacias() {
+std::vector<int> columnasVacias(const Eigen::SparseMatrix<double>& kLL) {
     std::vector<int> vacias;
     for (int j = 0; j < kLL.outerSize(); ++j) {
         bool vacia = true;
@@ -25,7 +24,9 @@ std::vector<int> columnasVacias() {
 // solved with the sparse LDLᵀ: the solution of a rank-revealing solve when
 // they are the only defect. False when the rest is still singular or its
 // solution does not balance.
-bool resolverSinColumnasVacias(const std::vector<int>& vacias) {
+bool resolverSinColumnasVacias(solucion& s, const std::vector<int>& vacias) {
+    const Eigen::SparseMatrix<double>& kLL = s.kLL;
+    const int noLibres = s.noLibres;
     std::vector<int> posicion(noLibres, 0);  // index in the reduced system, -1 set aside
     for (int j : vacias) posicion[j] = -1;
     int n = 0;
@@ -41,17 +42,17 @@ bool resolverSinColumnasVacias(const std::vector<int>& vacias) {
     }
     Eigen::SparseMatrix<double> k(n, n);
     k.setFromTriplets(t.begin(), t.end());
-    Eigen::MatrixXd p(n, pL.cols());
+    Eigen::MatrixXd p(n, s.pL.cols());
     for (int i = 0; i < noLibres; ++i)
-        if (posicion[i] >= 0) p.row(posicion[i]) = pL.row(i);
+        if (posicion[i] >= 0) p.row(posicion[i]) = s.pL.row(i);
 
     factorizacionRigidez ldlt;
     if (!factorizarRigidez(k, ldlt)) return false;
     const Eigen::MatrixXd x = ldlt.solve(p);
-    uLibres = Eigen::MatrixXd::Zero(noLibres, pL.cols());
+    s.uLibres = Eigen::MatrixXd::Zero(noLibres, s.pL.cols());
     for (int i = 0; i < noLibres; ++i)
-        if (posicion[i] >= 0) uLibres.row(i) = x.row(posicion[i]);
-    return combosDesequilibrados(static_cast<int>(pL.cols())).empty();
+        if (posicion[i] >= 0) s.uLibres.row(i) = x.row(posicion[i]);
+    return combosDesequilibrados(s, static_cast<int>(s.pL.cols())).empty();
 }
 
 }  // namespace
@@ -64,30 +65,32 @@ bool resolverSinColumnasVacias(const std::vector<int>& vacias) {
 // proportional to the model: freedoms that nothing stiffens are set aside
 // first (the sparse QR is slow, seconds for some thousand freedoms); what is
 // still singular goes to the sparse QR with COLAMD ordering.
-std::vector<int> resolverSingular() {
+std::vector<int> resolverSingular(solucion& s) {
+    const Eigen::SparseMatrix<double>& kLL = s.kLL;
+    const int noLibres = s.noLibres;
     std::vector<int> dependientes;
     if (noLibres <= limiteLuDensa) {
         const Eigen::FullPivLU<Eigen::MatrixXd> lu{Eigen::MatrixXd(kLL)};
-        uLibres = lu.solve(pL);
+        s.uLibres = lu.solve(s.pL);
         for (Eigen::Index k = lu.rank(); k < noLibres; ++k)
             dependientes.push_back(lu.permutationQ().indices()(k));
-    } else if (const std::vector<int> vacias = columnasVacias();
-               !vacias.empty() && resolverSinColumnasVacias(vacias)) {
+    } else if (const std::vector<int> vacias = columnasVacias(kLL);
+               !vacias.empty() && resolverSinColumnasVacias(s, vacias)) {
         dependientes = vacias;
     } else {
         Eigen::SparseQR<Eigen::SparseMatrix<double>, Eigen::COLAMDOrdering<int>> qr(kLL);
         if (qr.info() == Eigen::Success) {
-            uLibres = qr.solve(pL);
+            s.uLibres = qr.solve(s.pL);
             for (Eigen::Index k = qr.rank(); k < noLibres; ++k)
                 dependientes.push_back(qr.colsPermutation().indices()(k));
         } else {
-            uLibres = Eigen::MatrixXd::Zero(noLibres, pL.cols());
+            s.uLibres = Eigen::MatrixXd::Zero(noLibres, s.pL.cols());
         }
     }
     // With non-finite stiffness the rank says nothing about the frame.
     if (!Eigen::Map<const Eigen::VectorXd>(kLL.valuePtr(), kLL.nonZeros()).allFinite())
         dependientes.clear();
-    for (int& i : dependientes) i = gdlLibres[i];
+    for (int& i : dependientes) i = s.gdlLibres[i];
     std::sort(dependientes.begin(), dependientes.end());
     return dependientes;
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "capasResultados.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 
@@ -35,11 +35,17 @@ double mayorFila(const Eigen::MatrixXd& m) {
 
 // Largest displacement of bar i's elastic line from its undeformed axis.
 double mayorDesplazamiento(int i, int c) {
-    objBarra2d& b = barra[i];
-    const Eigen::MatrixXd p = b.getBarraDeformada(c, muestras, 1.0);
+    const objBarra2d& b = modeloVisor.barra[i];
+    const resultadosBarra& r = solucionVisor.barras[i];
+    const Eigen::MatrixXd p = r.getBarraDeformada(c, muestras, 1.0);
+    const std::vector<seccionBarra> s = r.secciones(c, muestras, false, true);
+    const double L = r.getLongitud();
     double mayor = 0;
     for (Eigen::Index k = 0; k < p.cols(); ++k) {
-        const double f = static_cast<double>(k) / (p.cols() - 1);
+        // The share of the bar at the point's own abscissa.
+        const double f = L > 0 && k < static_cast<Eigen::Index>(s.size())
+                             ? s[static_cast<std::size_t>(k)].x / L
+                             : static_cast<double>(k) / (p.cols() - 1);
         const double dx = p(0, k) - (b.getXi() + f * (b.getXf() - b.getXi()));
         const double dy = p(1, k) - (b.getYi() + f * (b.getYf() - b.getYi()));
         mayor = std::max(mayor, std::hypot(dx, dy));
@@ -52,41 +58,43 @@ double ordenadaCombo(int capa, int c) {
     const bool conResultados = comboConResultados(c);
     if (capa == interruptor::capaCargas) {
         if (!comboExiste(c)) return 0;
-        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-            mayor =
-                std::max({mayor, std::abs(nudo[i].getPxCombo(c)), std::abs(nudo[i].getPyCombo(c))});
+        for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
+            if (!nudoVisible(i)) continue;
+            const Eigen::Vector3d p = cargasNudoEnCombo(i, c);
+            mayor = std::max({mayor, std::abs(p(0)), std::abs(p(1))});
         }
-        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-            if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
-            const intensidadesCarga q = intensidadesDibujadas(barra[i], c);
-            mayor = std::max({mayor, std::abs(q.qi), std::abs(q.qf)});
+        for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
+            if (!barraVisible(i)) continue;
+            mayor = std::max(mayor, mayorCargaDibujada(i, cargasBarraEnCombo(i, c)));
         }
         return mayor;
     }
     if (!conResultados) return 0;
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-        if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
+    for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
+        if (!barraVisible(i) || i >= static_cast<int>(solucionVisor.barras.size())) continue;
         switch (capa) {
             case interruptor::capaDeformada:
                 mayor = std::max(mayor, mayorDesplazamiento(i, c));
                 break;
             case interruptor::capaAxial:
-                mayor = std::max(mayor, mayorFila(barra[i].getSolicitacionAxial(c, muestras)));
+                mayor = std::max(
+                    mayor, mayorFila(solucionVisor.barras[i].getSolicitacionAxial(c, muestras)));
                 break;
             case interruptor::capaCortante:
-                mayor = std::max(mayor, mayorFila(barra[i].getSolicitacionCortante(c, muestras)));
+                mayor = std::max(
+                    mayor, mayorFila(solucionVisor.barras[i].getSolicitacionCortante(c, muestras)));
                 break;
             case interruptor::capaMomento:
-                mayor = std::max(mayor, mayorFila(barra[i].getSolicitacionMomento(c, muestras)));
+                mayor = std::max(
+                    mayor, mayorFila(solucionVisor.barras[i].getSolicitacionMomento(c, muestras)));
                 break;
         }
     }
     if (capa == interruptor::capaDeformada) {
-        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-            mayor = std::max(
-                mayor, std::hypot(nudo[i].getDesplazamientoX(c), nudo[i].getDesplazamientoY(c)));
+        for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
+            if (!nudoVisible(i) || i >= static_cast<int>(solucionVisor.nudos.size())) continue;
+            mayor = std::max(mayor, std::hypot(solucionVisor.nudos[i].getDesplazamientoX(c),
+                                               solucionVisor.nudos[i].getDesplazamientoY(c)));
         }
     }
     return mayor;
@@ -96,7 +104,7 @@ double ordenadaCombo(int capa, int c) {
 
 double ordenadaMayor(int capa) {
     double mayor = 0;
-    for (int c = 0; c < noCombos; ++c) {
+    for (int c = 0; c < modeloVisor.noCombos; ++c) {
         if (flagActivo(interruptor::primerCombo + c))
             mayor = std::max(mayor, ordenadaCombo(capa, c));
     }

@@ -12,7 +12,7 @@
 
 #include "capturaVectorial.h"
 #include "elementosPlot.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
@@ -51,7 +51,7 @@ estadoCapa estadoActual(capaCache capa, double escala, const std::vector<int>& c
     estadoCapa e;
     e.combos = combos;
     e.version = versionModelo();
-    e.resuelto = modeloResuelto;
+    e.resuelto = solucionVisor.resuelto;
     e.escala = escala;
     e.escalaTexto = escalaTexto;
     e.precision = precision;
@@ -151,9 +151,10 @@ void constructorPiezas::punto(double x, double y) {
 }
 
 void constructorPiezas::puntoEnBarra(int i, double x, double y) {
-    const double a = barra[i].getAngulo();
+    const double a = modeloVisor.barra[i].getAngulo();
     const double c = std::cos(a), s = std::sin(a);
-    punto(barra[i].getXi() + c * x - s * y, barra[i].getYi() + s * x + c * y);
+    punto(modeloVisor.barra[i].getXi() + c * x - s * y,
+          modeloVisor.barra[i].getYi() + s * x + c * y);
 }
 
 void constructorPiezas::rotulo(int caracteres) {

@@ -6,16 +6,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "estadoVisor.h"
 #include "funcionPlot.h"
-#include "globales.h"
 
 // Extent of the node coordinates, always including the origin; the camera
 // starts over its centre with the diagonal as visible size. An extent of
 // zero size (one node, or all nodes at the origin) gets a view of 1 unit.
 void funcionFronteraGraf() {
     xMin = xMax = yMin = yMax = 0;
-    for (int i = 0; i < noNudos && i < static_cast<int>(nudo.size()); ++i) {
-        const double x = nudo[i].getX(), y = nudo[i].getY();
+    for (int i = 0; i < modeloVisor.noNudos && i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
+        const double x = modeloVisor.nudo[i].getX(), y = modeloVisor.nudo[i].getY();
         if (x < xMin) xMin = x;
         if (x > xMax) xMax = x;
         if (y < yMin) yMin = y;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "capturaVectorial.h"
+#include "estadoVisor.h"
 #include "funcionPlot.h"
-#include "globales.h"
 
 namespace {
 

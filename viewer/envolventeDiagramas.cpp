@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "estacionesBarra.h"
+#include "estadoVisor.h"
 #include "extremosBarra.h"
 #include "formatoNumero.h"
-#include "globales.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ bool supera(double v, double guardado, bool mayor) {
 
 }  // namespace
 
-curvasEnvolvente curvasDeEnvolvente(objBarra2d& b, esfuerzoBarra e,
+curvasEnvolvente curvasDeEnvolvente(const resultadosBarra& b, esfuerzoBarra e,
                                     const std::vector<int>& combos) {
     const envolventeBarra todo = envolventeDeBarra(b, combos);
     const envolventeEsfuerzo& f = deEsfuerzo(todo, e);
@@ -33,12 +33,12 @@ curvasEnvolvente curvasDeEnvolvente(objBarra2d& b, esfuerzoBarra e,
     return {todo.x, f.maximo, f.minimo};
 }
 
-std::vector<rotuloEnvolvente> rotulosDeEnvolvente(objBarra2d& b, esfuerzoBarra e,
+std::vector<rotuloEnvolvente> rotulosDeEnvolvente(const resultadosBarra& b, esfuerzoBarra e,
                                                   const std::vector<int>& combos,
                                                   const std::vector<std::string>& nombres) {
     // extremosDeBarra leaves out the combinations without results: keep only
     // the others, so that its k-th entry is validos[k].
-    const int conResultados = combosConResultados(b);
+    const int conResultados = b.combosConResultados();
     std::vector<int> validos;
     for (int c : combos) {
         if (c >= 0 && c < conResultados) validos.push_back(c);
@@ -63,7 +63,7 @@ std::vector<rotuloEnvolvente> rotulosDeEnvolvente(objBarra2d& b, esfuerzoBarra e
     }
     // The bar's length as its sampling functions see it, the abscissa of the
     // end station of the exact extremes.
-    const double L = b.getSolicitacionMomento(validos[0], 2)(0, 1);
+    const double L = b.getLongitud();
     for (rotuloEnvolvente* r : {&mayor, &menor}) {
         r->lugar = r->x <= 0   ? lugarRotulo::inicio
                    : r->x >= L ? lugarRotulo::fin

@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "objBarra2d.h"
-
-enum class esfuerzoBarra { axial, cortante, momento };
+#include "capasResultados.h"
+#include "resultadosBarra.h"
 
 // Both curves at the stations x (from the start node, 21 per bar). Empty
 // when the bar holds results for none of the combinations.
@@ -20,7 +19,8 @@ struct curvasEnvolvente {
     Eigen::VectorXd maximo;
     Eigen::VectorXd minimo;
 };
-curvasEnvolvente curvasDeEnvolvente(objBarra2d& b, esfuerzoBarra e, const std::vector<int>& combos);
+curvasEnvolvente curvasDeEnvolvente(const resultadosBarra& b, esfuerzoBarra e,
+                                    const std::vector<int>& combos);
 
 // Where a label stands along the bar: it is aligned into the bar at an end.
 enum class lugarRotulo { inicio, interior, fin };
@@ -37,6 +37,6 @@ struct rotuloEnvolvente {
 // The largest maximum and the smallest minimum of the force along the bar
 // over `combos` (the first combination in `combos` on a tie), the names
 // given by combination index; none when the bar holds no results for them.
-std::vector<rotuloEnvolvente> rotulosDeEnvolvente(objBarra2d& b, esfuerzoBarra e,
+std::vector<rotuloEnvolvente> rotulosDeEnvolvente(const resultadosBarra& b, esfuerzoBarra e,
                                                   const std::vector<int>& combos,
                                                   const std::vector<std::string>& nombres);

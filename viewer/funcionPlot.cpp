@@ -5,7 +5,7 @@
 #include <GL/glu.h>
 
 #include "elementosPlot.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 
@@ -65,11 +65,11 @@ void dibujarEscena() {
     gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
 
     plotDialogo();
-    if (noBarras != 0) {
+    if (modeloVisor.noBarras != 0) {
         plotBarras();
         plotArticulaciones();
     }
-    if (noNudos != 0) plotNudos();
+    if (modeloVisor.noNudos != 0) plotNudos();
     if (flagActivo(interruptor::tagNudos)) plotTagNudos(escalaTexto);
     if (flagActivo(interruptor::tagBarras)) plotTagBarras(escalaTexto);
     if (flagActivo(interruptor::secciones)) plotSecciones(escalaTexto);
@@ -78,10 +78,10 @@ void dibujarEscena() {
         plotResortes(escalaApoyo);
     }
 
-    if (!modeloResuelto) return;
+    if (!solucionVisor.resuelto) return;
     for (int capa = interruptor::primeraCapa; capa <= interruptor::ultimaCapa; ++capa) {
         if (!flagActivo(capa) || dibujarEnvolvente(capa)) continue;
-        for (int c = 0; c < noCombos; ++c) {
+        for (int c = 0; c < modeloVisor.noCombos; ++c) {
             if (!flagActivo(interruptor::primerCombo + c)) continue;
             switch (capa) {
                 case interruptor::capaDeformada:

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "autoEscala.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "vigilanciaArchivo.h"
 
@@ -48,8 +48,8 @@ void escalarCapasActivas(bool agrandar) {
 
 // Marks sized to the current counts (a reload may have changed them).
 void marcasDelModelo(int valor) {
-    nudosAislados.setConstant(noNudos > 0 ? noNudos : 0, valor);
-    barrasAisladas.setConstant(noBarras > 0 ? noBarras : 0, valor);
+    nudosAislados.setConstant(modeloVisor.noNudos > 0 ? modeloVisor.noNudos : 0, valor);
+    barrasAisladas.setConstant(modeloVisor.noBarras > 0 ? modeloVisor.noBarras : 0, valor);
 }
 
 // Internal index of the bar with user number given as decimal digits, or -1
@@ -57,10 +57,11 @@ void marcasDelModelo(int valor) {
 int barraDeNumero(const std::string& digitos) {
     if (digitos.size() > 9) return -1;
     const long n = std::stol(digitos);
-    if (n >= punteroBarras.size()) return -1;
-    const int b = punteroBarras(n);
-    if (b < 0 || b >= noBarras || static_cast<size_t>(b) >= barra.size()) return -1;
-    if (barra[b].getNoBarraUsuario() != n) return -1;
+    if (n >= modeloVisor.punteroBarras.size()) return -1;
+    const int b = modeloVisor.punteroBarras(n);
+    if (b < 0 || b >= modeloVisor.noBarras || static_cast<size_t>(b) >= modeloVisor.barra.size())
+        return -1;
+    if (modeloVisor.barra[b].getNoBarraUsuario() != n) return -1;
     return b;
 }
 
@@ -80,8 +81,9 @@ void flagsIniciales() {
 }
 
 void ajustarFlagsCombos() {
-    if (noCombos > 0 && flags.size() < static_cast<size_t>(interruptor::primerCombo + noCombos)) {
-        flags.resize(interruptor::primerCombo + noCombos, 0);
+    if (modeloVisor.noCombos > 0 &&
+        flags.size() < static_cast<size_t>(interruptor::primerCombo + modeloVisor.noCombos)) {
+        flags.resize(interruptor::primerCombo + modeloVisor.noCombos, 0);
     }
 }
 
@@ -107,7 +109,7 @@ bool aislarBarras(const std::string& lista) {
     }
     for (int b : elegidas) {
         barrasAisladas(b) = 1;
-        for (int n : {barra[b].getNudoInicio(), barra[b].getNudoFinal()}) {
+        for (int n : {modeloVisor.barra[b].getNudoInicio(), modeloVisor.barra[b].getNudoFinal()}) {
             if (n >= 0 && n < nudosAislados.size()) nudosAislados(n) = 1;
         }
     }
@@ -188,7 +190,8 @@ bool ejecutarComando() {
     // The combination prompt is tested before "combo" sets it, so the name
     // comes with the next line. Without nodes there is no combination list.
     if (dialogo == preguntaCombo) {
-        numeroComboCoincidente = nudo.empty() ? -1 : nudo[0].getNumeroDeCombo(comando);
+        numeroComboCoincidente =
+            modeloVisor.nudo.empty() ? -1 : modeloVisor.getNumeroDeCombo(comando);
         if (numeroComboCoincidente < 0) {
             numeroComboCoincidente = -1;
             dialogo = "el combo no existe. Ingrese Comando:";

@@ -42,7 +42,7 @@ bool flagActivo(int i);
 // diagram lines and node markers on; one entry per combination at 100 + c.
 void flagsIniciales();
 
-// Keeps one switch per combination: flags grows to 100 + noCombos entries
+// Keeps one switch per combination: flags grows to 100 + modeloVisor.noCombos entries
 // (new ones off) when there are more than 100 combinations.
 void ajustarFlagsCombos();
 

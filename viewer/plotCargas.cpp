@@ -1,9 +1,10 @@
 // Loads and reactions of one combination. Point loads are arrows that end on
-// their node and point the way the force acts, moments an arc around the node
-// with a head showing the sense; distributed loads are eleven arrows onto the
-// bar with the load line joining their tails. Magnitudes are printed without
-// sign (the arrows carry it); reactions are a signed text list at each
-// restrained or sprung node.
+// their node (or their point of a bar) and point the way the force acts,
+// moments an arc around it with a head showing the sense; distributed loads
+// are eleven arrows onto the bar, over the whole bar or over the part they
+// load, with the load line joining their tails. Magnitudes are printed
+// without sign (the arrows carry it); reactions are a signed text list at
+// each restrained or sprung node.
 #include <GL/freeglut.h>
 
 #include <algorithm>
@@ -14,8 +15,8 @@
 #include "cacheCapas.h"
 #include "capasResultados.h"
 #include "elementosPlot.h"
+#include "estadoVisor.h"
 #include "formatoNumero.h"
-#include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "trazosGl.h"
@@ -43,13 +44,10 @@ void momentoNudo(double x, double y, double mz, double t) {
         drawNumFloat(x + 1.7 * t, y + 0.3 * t, std::abs(mz), precision, escalaTexto);
 }
 
-// Point loads of node i: an arrow per non-zero force component, |P|·escala
-// long, ending on the node, with the magnitude at its tail.
-void cargasNudo(int i, int c, double escala, double t) {
-    const double x = nudo[i].getX(), y = nudo[i].getY();
-    const double px = nudo[i].getPxCombo(c);
-    const double py = nudo[i].getPyCombo(c);
-    const double mz = nudo[i].getMzCombo(c);
+// Point load at (x, y) of the frame in use: an arrow per non-zero force
+// component, |P|·escala long, ending on the point, with the magnitude at its
+// tail; the moment as an arc.
+void cargaPuntualEn(double x, double y, double px, double py, double mz, double escala, double t) {
     if (px != 0) {
         anchoLinea(2);
         drawFlecha(x - px * escala, y, x, y, t);
@@ -65,40 +63,89 @@ void cargasNudo(int i, int c, double escala, double t) {
     if (mz != 0) momentoNudo(x, y, mz, t);
 }
 
-// Transverse load varying linearly from qi to qf (positive along local +y):
-// eleven arrows at L/10 spacing ending on the bar, and the load line. A
-// station where the load is zero has a zero-length arrow, which draws nothing.
-void cargaTransversal(double L, double qi, double qf, double escala, double t) {
+// Transverse load varying linearly from qi at x0 to qf at x1 (positive
+// along local +y): eleven arrows at (x1 - x0)/10 spacing ending on the bar,
+// and the load line. A station where the load is zero has a zero-length
+// arrow, which draws nothing.
+void cargaTransversal(double x0, double x1, double qi, double qf, double escala, double t) {
+    const double L = x1 - x0;
     color(0, 0.3, 0);
     anchoLinea(1);
     for (int j = 0; j <= 10; ++j) {
-        drawFlecha(j * L / 10, -(qi + j * (qf - qi) / 10) * escala, j * L / 10, 0, t);
+        drawFlecha(x0 + j * L / 10, -(qi + j * (qf - qi) / 10) * escala, x0 + j * L / 10, 0, t);
     }
-    linea(0, -qi * escala, L, -qf * escala);
+    linea(x0, -qi * escala, x1, -qf * escala);
     color(0.3, 0.7, 0.3);
     if (flagActivo(interruptor::textoDiagramas)) {
-        drawNumFloat(0.1 * L, -qi * escala, std::abs(qi), precision, escalaTexto);
-        drawNumFloatRight(0.9 * L, -qf * escala, std::abs(qf), precision, escalaTexto);
+        drawNumFloat(x0 + 0.1 * L, -qi * escala, std::abs(qi), precision, escalaTexto);
+        drawNumFloatRight(x0 + 0.9 * L, -qf * escala, std::abs(qf), precision, escalaTexto);
     }
 }
 
-// Axial load from fi to ff (positive towards the end node): eleven heads on
-// the axis pointing the way of the mean load, none when it is zero, and both
-// magnitudes below the axis.
-void cargaAxial(double L, double fi, double ff, double escala, double t) {
+// Axial load from fi at x0 to ff at x1 (positive towards the end node):
+// eleven heads on the axis pointing the way of the mean load, none when it
+// is zero, and both magnitudes below the axis.
+void cargaAxial(double x0, double x1, double fi, double ff, double escala, double t) {
+    const double L = x1 - x0;
     color(0, 0.4, 0.5);
     anchoLinea(2);
     const double g = (fi + ff) / 2 * escala;
     for (int j = 0; j <= 10; ++j) {
-        const double h = j * L / 10;
+        const double h = x0 + j * L / 10;
         if (g > 0) drawFlecha(h, 0, h + 0.00001, 0, t);
         if (g < 0) drawFlecha(h, 0, h - 0.0001, 0, t);
     }
     color(0.3, 0.7, 0.7);
     anchoLinea(1);
     if (flagActivo(interruptor::textoDiagramas)) {
-        drawNumFloat(0.1 * L, -1.1 * escalaTexto, std::abs(fi), precision, escalaTexto);
-        drawNumFloatRight(0.9 * L, -1.2 * escalaTexto, std::abs(ff), precision, escalaTexto);
+        drawNumFloat(x0 + 0.1 * L, -1.1 * escalaTexto, std::abs(fi), precision, escalaTexto);
+        drawNumFloatRight(x0 + 0.9 * L, -1.2 * escalaTexto, std::abs(ff), precision, escalaTexto);
+    }
+}
+
+// A full-length or partial distributed load of bar i between x0 and x1:
+// transverse arrows and axial heads in the bar's frame, and the box of the
+// piece.
+void cargaDistribuida(int i, double x0, double x1, double fi, double ff, double qi, double qf,
+                      double escala, double t, constructorPiezas& pieza) {
+    const bool transversal = qi != 0 || qf != 0, axial = fi != 0 || ff != 0;
+    if (transversal) {
+        marcoBarra(i);
+        cargaTransversal(x0, x1, qi, qf, escala, t);
+        glPopMatrix();
+    }
+    if (axial) {
+        marcoBarra(i);
+        cargaAxial(x0, x1, fi, ff, escala, t);
+        glPopMatrix();
+    }
+    pieza.puntoEnBarra(i, x0, 0);
+    pieza.puntoEnBarra(i, x1, 0);
+    pieza.puntoEnBarra(i, x0, -qi * escala);
+    pieza.puntoEnBarra(i, x1, -qf * escala);
+}
+
+// A point load inside bar i, drawn with the components it was given in:
+// in the bar's frame at (a, 0), or along global X and Y at its point.
+void cargaPuntualEnBarra(int i, const cargaPuntual& p, double escala, double t,
+                         constructorPiezas& pieza) {
+    const componentesDibujadas d = componentesPuntual(i, p);
+    color(0.8, 0.2, 0.2);
+    if (d.global) {
+        const objBarra2d& b = modeloVisor.barra[i];
+        const double th = b.getAngulo();
+        const double x = b.getXi() + std::cos(th) * p.a, y = b.getYi() + std::sin(th) * p.a;
+        cargaPuntualEn(x, y, d.x, d.y, p.mz, escala, t);
+        pieza.punto(x - d.x * escala, y);
+        pieza.punto(x, y - d.y * escala);
+        pieza.punto(x, y);
+    } else {
+        marcoBarra(i);
+        cargaPuntualEn(p.a, 0, d.x, d.y, p.mz, escala, t);
+        glPopMatrix();
+        pieza.puntoEnBarra(i, p.a - d.x * escala, 0);
+        pieza.puntoEnBarra(i, p.a, -d.y * escala);
+        pieza.puntoEnBarra(i, p.a, 0);
     }
 }
 
@@ -109,7 +156,8 @@ void lineaReaccion(const char* nombre, double valor, double y) {
 }
 
 // Characters of the longest magnitude among the values.
-int caracteresRotulo(std::initializer_list<double> valores) {
+template <class Valores>
+int caracteresRotulo(const Valores& valores) {
     int n = 0;
     for (double v : valores) {
         n = std::max(n, static_cast<int>(formatearNumero(std::abs(v), precision, false).size()));
@@ -125,47 +173,51 @@ void plotCarga(int c, double escala) {
     dibujarCapa(capaCache::cargas, c, escala, [c, escala](constructorPiezas& pieza) {
         // Heads keep their size on screen.
         const double t = zCam / 100;
-        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-            const double px = nudo[i].getPxCombo(c), py = nudo[i].getPyCombo(c);
-            const double mz = nudo[i].getMzCombo(c);
+        for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
+            if (!nudoVisible(i)) continue;
+            const Eigen::Vector3d p = cargasNudoEnCombo(i, c);
+            const double px = p(0), py = p(1), mz = p(2);
             if (px == 0 && py == 0 && mz == 0) continue;
             pieza.iniciar();
             color(0.8, 0.2, 0.2);
-            cargasNudo(i, c, escala, t);
-            const double x = nudo[i].getX(), y = nudo[i].getY();
+            const double x = modeloVisor.nudo[i].getX(), y = modeloVisor.nudo[i].getY();
+            cargaPuntualEn(x, y, px, py, mz, escala, t);
             pieza.punto(x, y);
             pieza.punto(x - px * escala, y);
             pieza.punto(x, y - py * escala);
             pieza.holgura(3 * t);
-            pieza.rotulo(caracteresRotulo({px, py, mz}));
+            pieza.rotulo(caracteresRotulo(std::initializer_list<double>{px, py, mz}));
             pieza.terminar();
         }
 
-        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
-            if (!barraVisible(i) || c >= barra[i].getCantidadDeCombos()) continue;
-            const double L = barra[i].getLongitud();
-            const intensidadesCarga q = intensidadesDibujadas(barra[i], c);
+        for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
+            if (!barraVisible(i)) continue;
+            const double L = modeloVisor.barra[i].getLongitud();
+            const cargasEnCombo cargas = cargasBarraEnCombo(i, c);
+            const intensidadesCarga q = intensidadesDibujadas(cargas.trapecio);
             const double qi = q.qi, qf = q.qf, fi = q.fi, ff = q.ff;
-            const bool transversal = qi != 0 || qf != 0, axial = fi != 0 || ff != 0;
-            if (!transversal && !axial) continue;
+            const bool trapecio = qi != 0 || qf != 0 || fi != 0 || ff != 0;
+            if (!trapecio && cargas.tramos.empty()) continue;
             pieza.iniciar();
-            if (transversal) {
-                marcoBarra(i);
-                cargaTransversal(L, qi, qf, escala, t);
-                glPopMatrix();
+            std::vector<double> valores;
+            if (trapecio) {
+                cargaDistribuida(i, 0, L, fi, ff, qi, qf, escala, t, pieza);
+                valores = {qi, qf, fi, ff};
             }
-            if (axial) {
-                marcoBarra(i);
-                cargaAxial(L, fi, ff, escala, t);
-                glPopMatrix();
+            for (const cargaBarra& k : cargas.tramos) {
+                if (const auto* p = std::get_if<cargaPuntual>(&k)) {
+                    cargaPuntualEnBarra(i, *p, escala, t, pieza);
+                    valores.insert(valores.end(), {p->px, p->py, p->mz});
+                } else if (const auto* r = std::get_if<cargaParcial>(&k)) {
+                    const intensidadesCarga d =
+                        intensidadesDibujadas(cargaTrapecial{r->pa, r->pb, r->qa, r->qb});
+                    cargaDistribuida(i, r->a, r->b, d.fi, d.ff, d.qi, d.qf, escala, t, pieza);
+                    valores.insert(valores.end(), {d.qi, d.qf, d.fi, d.ff});
+                }
             }
-            pieza.puntoEnBarra(i, 0, 0);
-            pieza.puntoEnBarra(i, L, 0);
-            pieza.puntoEnBarra(i, 0, -qi * escala);
-            pieza.puntoEnBarra(i, L, -qf * escala);
-            pieza.holgura(2 * t);
-            pieza.rotulo(caracteresRotulo({qi, qf, fi, ff}));
+            // Arcs of moments reach further than arrow heads.
+            pieza.holgura(cargas.tramos.empty() ? 2 * t : 3 * t);
+            pieza.rotulo(caracteresRotulo(valores));
             pieza.terminar();
         }
     });
@@ -176,33 +228,34 @@ void plotCarga(int c, double escala) {
 void plotReacciones(int c) {
     if (!comboConResultados(c)) return;
     dibujarCapa(capaCache::reacciones, c, 0, [c](constructorPiezas& pieza) {
-        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
-            if (!nudoVisible(i) || c >= nudo[i].getCantidadDeCombos()) continue;
-            const Eigen::Vector3i apoyo = nudo[i].getApoyo();
+        for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
+            if (!nudoVisible(i) || i >= static_cast<int>(solucionVisor.nudos.size())) continue;
+            const Eigen::Vector3i apoyo = modeloVisor.nudo[i].getApoyo();
             pieza.iniciar();
             glPushMatrix();
-            glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()),
-                         0.0f);
+            glTranslatef(static_cast<float>(modeloVisor.nudo[i].getX()),
+                         static_cast<float>(modeloVisor.nudo[i].getY()), 0.0f);
             color(1, 0, 0);
             anchoLinea(1);
             double y = 0;
-            const double rx = nudo[i].getReaccionX(c), ry = nudo[i].getReaccionY(c);
-            const double rm = nudo[i].getReaccionM(c);
-            if (apoyo(0) == 1 || nudo[i].getResorteX() != 0) {
+            const double rx = solucionVisor.nudos[i].getReaccionX(c),
+                         ry = solucionVisor.nudos[i].getReaccionY(c);
+            const double rm = solucionVisor.nudos[i].getReaccionM(c);
+            if (apoyo(0) == 1 || modeloVisor.nudo[i].getResorteX() != 0) {
                 lineaReaccion("Rx: ", rx, y);
                 y -= escalaTexto;
             }
-            if (apoyo(1) == 1 || nudo[i].getResorteY() != 0) {
+            if (apoyo(1) == 1 || modeloVisor.nudo[i].getResorteY() != 0) {
                 lineaReaccion("Ry: ", ry, y);
                 y -= escalaTexto;
             }
-            if (apoyo(2) == 1 || nudo[i].getResorteGiro() != 0) {
+            if (apoyo(2) == 1 || modeloVisor.nudo[i].getResorteGiro() != 0) {
                 lineaReaccion("Mz: ", rm, y);
             }
             glPopMatrix();
-            pieza.punto(nudo[i].getX(), nudo[i].getY());
+            pieza.punto(modeloVisor.nudo[i].getX(), modeloVisor.nudo[i].getY());
             // "Rx: " and the sign before the digits.
-            pieza.rotulo(caracteresRotulo({rx, ry, rm}) + 5);
+            pieza.rotulo(caracteresRotulo(std::initializer_list<double>{rx, ry, rm}) + 5);
             pieza.terminar();
         }
     });

@@ -9,7 +9,7 @@
 
 #include "capturaVectorial.h"
 #include "elementosPlot.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "textoLatin1.h"
@@ -83,13 +83,13 @@ void plotDialogo() {
     escribir(0, 1, 0, 3 * L - W, 3 * L - H, dialogo + "\n/>" + comando, p);
     escribir(0, 1, 0, W - 20 * L, 3 * L - H, textoCredito, p);
     escribir(0, 1, 0, W - 20 * L, H - 3 * L, "COMBOS ACTIVADOS:", p);
-    // The list of combinations is the first node's; a model without nodes
-    // shows the heading alone.
-    const int combos = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
+    // The model's combinations; a model without nodes shows the heading
+    // alone.
+    const int combos = modeloVisor.nudo.empty() ? 0 : modeloVisor.noCombos;
     for (int i = 0; i < combos; ++i) {
         const bool activo = flagActivo(interruptor::primerCombo + i);
         escribir(0, activo ? 1.0 : 0.3, activo ? 0.2 : 0.05, W - 18 * L,
-                 H - (3 * L + 1.2 * (i + 1) * L), nudo[0].getNombreCombo(i), p);
+                 H - (3 * L + 1.2 * (i + 1) * L), modeloVisor.nombreDelCombo(i), p);
     }
     glPopMatrix();
 }

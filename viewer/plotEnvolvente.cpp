@@ -17,7 +17,7 @@
 #include "capasResultados.h"
 #include "elementosPlot.h"
 #include "envolventeDiagramas.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "seccionesTablas.h"
@@ -48,7 +48,7 @@ struct posicionTexto {
 };
 
 posicionTexto posicionDe(int i, const rotuloEnvolvente& r) {
-    const double d = fraccionDentroDelExtremo * barra[i].getLongitud();
+    const double d = fraccionDentroDelExtremo * modeloVisor.barra[i].getLongitud();
     if (r.lugar == lugarRotulo::inicio) return {d, alineacionTexto::inicio};
     if (r.lugar == lugarRotulo::fin) return {-d, alineacionTexto::fin};
     return {0, alineacionTexto::centro};
@@ -107,10 +107,11 @@ void plotEnvolvente(capaCache capa, esfuerzoBarra esfuerzo, double escala) {
     // M is drawn with its sign reversed.
     const double signo = esfuerzo == esfuerzoBarra::momento ? -1.0 : 1.0;
     dibujarCapa(capa, combos, escala, [&](constructorPiezas& pieza) {
-        const std::vector<std::string> nombres = nombresDeCombos();
-        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+        const std::vector<std::string> nombres = nombresDeCombos(modeloVisor);
+        for (int i = 0; i < static_cast<int>(solucionVisor.barras.size()); ++i) {
             if (!barraVisible(i)) continue;
-            const curvasEnvolvente curvas = curvasDeEnvolvente(barra[i], esfuerzo, combos);
+            const curvasEnvolvente curvas =
+                curvasDeEnvolvente(solucionVisor.barras[i], esfuerzo, combos);
             if (curvas.x.size() == 0) continue;
             pieza.iniciar();
             const Eigen::VectorXd yMaximo = curvas.maximo * (signo * escala);
@@ -136,7 +137,7 @@ void plotEnvolvente(capaCache capa, esfuerzoBarra esfuerzo, double escala) {
             }
             if (flagActivo(interruptor::textoDiagramas)) {
                 const std::vector<rotuloEnvolvente> rotulos =
-                    rotulosDeEnvolvente(barra[i], esfuerzo, combos, nombres);
+                    rotulosDeEnvolvente(solucionVisor.barras[i], esfuerzo, combos, nombres);
                 std::vector<double> y;
                 for (const rotuloEnvolvente& r : rotulos) y.push_back(signo * r.valor * escala);
                 y = lineasDeBase(i, rotulos, y);

@@ -7,7 +7,7 @@
 
 #include "elementosPlot.h"
 #include "esferaNudo.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "trazosGl.h"
@@ -23,7 +23,8 @@ double tamanoSimbolo(double escala) {
 // Frame moved to node i and scaled to symbol units; the caller pops it.
 void marcoSimbolo(int i, double s) {
     glPushMatrix();
-    glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()), 0.0f);
+    glTranslatef(static_cast<float>(modeloVisor.nudo[i].getX()),
+                 static_cast<float>(modeloVisor.nudo[i].getY()), 0.0f);
     glScalef(static_cast<float>(s), static_cast<float>(s), 0.0f);
 }
 
@@ -66,9 +67,10 @@ void plotBarras() {
     anchoLinea(3);
     color(0.5, 0.5, 0.5);
     glBegin(GL_LINES);
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
         if (!barraVisible(i)) continue;
-        tramo(barra[i].getXi(), barra[i].getYi(), barra[i].getXf(), barra[i].getYf());
+        tramo(modeloVisor.barra[i].getXi(), modeloVisor.barra[i].getYi(),
+              modeloVisor.barra[i].getXf(), modeloVisor.barra[i].getYf());
     }
     glEnd();
 }
@@ -77,11 +79,11 @@ void plotBarras() {
 // fixity is read as an integer, so partial fixity shows as a hinge).
 void plotArticulaciones() {
     const double r = zCam / 150.0;
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
         if (!barraVisible(i)) continue;
         anchoLinea(1);
         color(0.1, 0.7, 0.1);
-        const objBarra2d& b = barra[i];
+        const objBarra2d& b = modeloVisor.barra[i];
         const double dx = b.getXf() - b.getXi(), dy = b.getYf() - b.getYi();
         if (b.getArticulacionInicio() != 1) {
             plotArco(b.getXi() + 0.03 * dx, b.getYi() + 0.03 * dy, r, 0, 360);
@@ -95,32 +97,34 @@ void plotArticulaciones() {
 // Node markers: spheres of a fixed model size, diagonalObj/200.
 void plotNudos() {
     if (!flagActivo(interruptor::marcadoresNudos)) return;
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
         if (!nudoVisible(i)) continue;
         color(0.7, 0, 0);
         glPushMatrix();
-        glTranslatef(static_cast<float>(nudo[i].getX()), static_cast<float>(nudo[i].getY()), 0.0f);
+        glTranslatef(static_cast<float>(modeloVisor.nudo[i].getX()),
+                     static_cast<float>(modeloVisor.nudo[i].getY()), 0.0f);
         esferaNudo(diagonalObj / 200.0);
         glPopMatrix();
     }
 }
 
 void plotTagNudos(double escala) {
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
         if (!nudoVisible(i)) continue;
         color(0.9, 0.2, 0.2);
         anchoLinea(1);
-        drawNumFloat(nudo[i].getX() + zCam / 200.0, nudo[i].getY() + zCam / 200.0,
-                     nudo[i].getNoNudoUsuario(), 0, escala);
+        drawNumFloat(modeloVisor.nudo[i].getX() + zCam / 200.0,
+                     modeloVisor.nudo[i].getY() + zCam / 200.0,
+                     modeloVisor.nudo[i].getNoNudoUsuario(), 0, escala);
     }
 }
 
 void plotTagBarras(double escala) {
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
         if (!barraVisible(i)) continue;
         anchoLinea(1);
         color(0.8, 0.8, 0.8);
-        const objBarra2d& b = barra[i];
+        const objBarra2d& b = modeloVisor.barra[i];
         drawNumFloat(0.5 * (b.getXi() + b.getXf()) + zCam / 200.0,
                      0.5 * (b.getYi() + b.getYf()) + zCam / 200.0, b.getNoBarraUsuario(), 0,
                      escala);
@@ -129,11 +133,11 @@ void plotTagBarras(double escala) {
 
 // Section name along the bar, centred on its midpoint, just above the axis.
 void plotSecciones(double escala) {
-    for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
         if (!barraVisible(i)) continue;
         anchoLinea(1);
         color(0.8, 0.8, 0.8);
-        objBarra2d& b = barra[i];
+        objBarra2d& b = modeloVisor.barra[i];
         glPushMatrix();
         glTranslatef(static_cast<float>(0.5 * (b.getXi() + b.getXf())),
                      static_cast<float>(0.5 * (b.getYi() + b.getYf())), 0.0f);
@@ -149,9 +153,9 @@ void plotSecciones(double escala) {
 // previous one turned a quarter turn); other restraint sets have none.
 void plotApoyos(double escala) {
     const double s = tamanoSimbolo(escala);
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
         if (!nudoVisible(i)) continue;
-        const Eigen::Vector3i a = nudo[i].getApoyo();
+        const Eigen::Vector3i a = modeloVisor.nudo[i].getApoyo();
         marcoSimbolo(i, s);
         color(0.8, 0.8, 0.3);
         if (a(0) == 1 && a(1) == 1 && a(2) == 1) {
@@ -181,20 +185,20 @@ void plotApoyos(double escala) {
 
 void plotResortes(double escala) {
     const double s = tamanoSimbolo(escala);
-    for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
         if (!nudoVisible(i)) continue;
-        if (nudo[i].getResorteX() != 0) {
+        if (modeloVisor.nudo[i].getResorteX() != 0) {
             marcoSimbolo(i, s);
             simboloResorte();
             glPopMatrix();
         }
-        if (nudo[i].getResorteY() != 0) {
+        if (modeloVisor.nudo[i].getResorteY() != 0) {
             marcoSimbolo(i, s);
             glRotatef(90, 0, 0, 1);
             simboloResorte();
             glPopMatrix();
         }
-        if (nudo[i].getResorteGiro() != 0) {
+        if (modeloVisor.nudo[i].getResorteGiro() != 0) {
             marcoSimbolo(i, s);
             simboloResorteGiro();
             glPopMatrix();

@@ -16,8 +16,9 @@
 #include "capasResultados.h"
 #include "elementosPlot.h"
 #include "esferaNudo.h"
+#include "estadoVisor.h"
+#include "extremosBarra.h"
 #include "formatoNumero.h"
-#include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "trazadoDiagramas.h"
@@ -71,13 +72,15 @@ std::string textoFijo(double valor) {
     return formatearNumero(valor, precision, false);
 }
 
-// Bars and nodes drawn for combination c: visible, and holding a row for it.
+// Bars and nodes drawn for combination c: visible, and holding results for it.
 bool barraConResultados(int i, int c) {
-    return barraVisible(i) && c < barra[i].getCantidadDeCombos();
+    return barraVisible(i) && i < static_cast<int>(solucionVisor.barras.size()) &&
+           c < solucionVisor.barras[i].getCantidadDeCombos();
 }
 
 bool nudoConResultados(int i, int c) {
-    return nudoVisible(i) && c < nudo[i].getCantidadDeCombos();
+    return nudoVisible(i) && i < static_cast<int>(solucionVisor.nudos.size()) &&
+           c < solucionVisor.nudos[i].getCantidadDeCombos();
 }
 
 // Characters of the longest fixed-point label a diagram with these values
@@ -91,15 +94,15 @@ int caracteresRotulo(const Eigen::MatrixXd& m) {
 // etiquetas(i, m, y, girada) adds the end values and the diagram's own label
 // while switch 14 is on.
 void diagramaFuerzas(capaCache capa, int c, double escala, const estiloDiagrama& e,
-                     Eigen::MatrixXd (objBarra2d::*muestreo)(int, int),
+                     esfuerzoBarra esfuerzo,
                      const std::function<void(int, const Eigen::MatrixXd&, const Eigen::VectorXd&,
                                               bool)>& etiquetas) {
     if (!comboConResultados(c)) return;
     dibujarCapa(capa, c, escala, [&](constructorPiezas& pieza) {
-        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
             if (!barraConResultados(i, c)) continue;
             pieza.iniciar();
-            const Eigen::MatrixXd m = (barra[i].*muestreo)(c, muestras);
+            const Eigen::MatrixXd m = diagramaDeBarra(i, c, esfuerzo);
             const bool girada = rotulosGirados(i);
             marcoBarra(i);
             const Eigen::VectorXd y = contornoDiagrama(m, escala, e);
@@ -123,8 +126,9 @@ void diagramaFuerzas(capaCache capa, int c, double escala, const estiloDiagrama&
 
 void marcoBarra(int i) {
     glPushMatrix();
-    glTranslatef(static_cast<float>(barra[i].getXi()), static_cast<float>(barra[i].getYi()), 0.0f);
-    glRotatef(static_cast<float>(barra[i].getAngulo() * 180.0 / PI), 0.0f, 0.0f, 1.0f);
+    glTranslatef(static_cast<float>(modeloVisor.barra[i].getXi()),
+                 static_cast<float>(modeloVisor.barra[i].getYi()), 0.0f);
+    glRotatef(static_cast<float>(modeloVisor.barra[i].getAngulo() * 180.0 / PI), 0.0f, 0.0f, 1.0f);
 }
 
 // Displaced nodes (marker and, with switch 14, their displacements in
@@ -139,13 +143,14 @@ void plotDeformada(int c, double escala) {
         const char* const titulo = "Ux, Uy, Giro:";
         // The marker's list is made before the pieces are compiled.
         if (flagActivo(interruptor::marcadoresNudos)) listaEsfera(r);
-        for (int i = 0; i < static_cast<int>(nudo.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
             if (!nudoConResultados(i, c)) continue;
             pieza.iniciar();
-            const double ux = nudo[i].getDesplazamientoX(c);
-            const double uy = nudo[i].getDesplazamientoY(c);
-            const double giro = nudo[i].getGiroZ(c);
-            const double x = nudo[i].getX() + ux * escala, y = nudo[i].getY() + uy * escala;
+            const double ux = solucionVisor.nudos[i].getDesplazamientoX(c);
+            const double uy = solucionVisor.nudos[i].getDesplazamientoY(c);
+            const double giro = solucionVisor.nudos[i].getGiroZ(c);
+            const double x = modeloVisor.nudo[i].getX() + ux * escala,
+                         y = modeloVisor.nudo[i].getY() + uy * escala;
             glPushMatrix();
             glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
             color(cian);
@@ -170,12 +175,13 @@ void plotDeformada(int c, double escala) {
             pieza.terminar();
         }
 
-        for (int i = 0; i < static_cast<int>(barra.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
             if (!barraConResultados(i, c)) continue;
             pieza.iniciar();
             anchoLinea(1);
             color(cian);
-            const Eigen::MatrixXd p = barra[i].getBarraDeformada(c, muestras, escala);
+            const Eigen::MatrixXd p =
+                solucionVisor.barras[i].getBarraDeformada(c, muestras, escala);
             glBegin(GL_LINES);
             for (Eigen::Index k = 0; k + 1 < p.cols(); ++k) {
                 tramo(p(0, k), p(1, k), p(0, k + 1), p(1, k + 1));
@@ -189,28 +195,28 @@ void plotDeformada(int c, double escala) {
 
 // Axial force: the end values stand one station (L/20) inside the bar ends.
 void plotAxial(int c, double escala) {
-    diagramaFuerzas(capaCache::axial, c, escala, estiloAxial, &objBarra2d::getSolicitacionAxial,
-                    [](int, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
+    diagramaFuerzas(capaCache::axial, c, escala, estiloAxial, esfuerzoBarra::axial,
+                    [](int i, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
                         const Eigen::Index f = m.cols() - 1;
-                        valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 1), y(0), m(0, 0), y(0),
-                                     drawNumFloatRight, -m(0, 1));
-                        valorExtremo(girada, m(1, f), drawNumFloatRight, m(0, f - 1), y(f), m(0, f),
-                                     y(f), drawNumFloat, m(0, 1));
+                        const double paso = solucionVisor.barras[i].getLongitud() / (muestras - 1);
+                        valorExtremo(girada, m(1, 0), drawNumFloat, paso, y(0), m(0, 0), y(0),
+                                     drawNumFloatRight, -paso);
+                        valorExtremo(girada, m(1, f), drawNumFloatRight, paso * (muestras - 2),
+                                     y(f), m(0, f), y(f), drawNumFloat, paso);
                     });
 }
 
 // Shear force: end values at the bar ends, and the zero-shear point "x0= ".
 void plotCortante(int c, double escala) {
-    diagramaFuerzas(capaCache::cortante, c, escala, estiloCortante,
-                    &objBarra2d::getSolicitacionCortante,
+    diagramaFuerzas(capaCache::cortante, c, escala, estiloCortante, esfuerzoBarra::cortante,
                     [c](int i, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
                         const Eigen::Index f = m.cols() - 1;
                         valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 0), y(0), m(0, 0), y(0),
                                      drawNumFloat, 0);
                         valorExtremo(girada, m(1, f), drawNumFloatRight, m(0, f), y(f), m(0, f),
                                      y(f), drawNumFloatRight, 0);
-                        const double xv = barra[i].getXvcero(c);
-                        if (xv == -1) return;
+                        const double xv = ceroDelCortante(solucionVisor.barras[i], c).x;
+                        if (xv < 0) return;
                         const std::string texto = "x0= " + textoFijo(xv);
                         rotular(girada, xv, 0.2 * escalaTexto, xv, 0, 0, 0.2 * escalaTexto,
                                 [&](double px, double py) {
@@ -223,17 +229,18 @@ void plotCortante(int c, double escala) {
 // zero-shear point centred on the diagram there.
 void plotMomento(int c, double escala) {
     diagramaFuerzas(
-        capaCache::momento, c, escala, estiloMomento, &objBarra2d::getSolicitacionMomento,
+        capaCache::momento, c, escala, estiloMomento, esfuerzoBarra::momento,
         [c, escala](int i, const Eigen::MatrixXd& m, const Eigen::VectorXd& y, bool girada) {
             const Eigen::Index f = m.cols() - 1;
-            const double d = barra[i].getLongitud() / 50.0;
+            const double d = modeloVisor.barra[i].getLongitud() / 50.0;
             valorExtremo(girada, m(1, 0), drawNumFloat, m(0, 0) + d, y(0), m(0, 0), y(0),
                          drawNumFloat, d);
             valorExtremo(girada, m(1, f), drawNumFloatRight, m(0, f) - d, y(f), m(0, f), y(f),
                          drawNumFloatRight, -d);
-            const double xv = barra[i].getXvcero(c);
-            const double mMax = barra[i].getMmax(c);
-            if (!(0 < xv && xv < barra[i].getLongitud())) return;
+            const valorEnBarra cero = ceroDelCortante(solucionVisor.barras[i], c);
+            const double xv = cero.x;
+            const double mMax = cero.valor;
+            if (!(0 < xv && xv < modeloVisor.barra[i].getLongitud())) return;
             const double yMax = -mMax * escala;
             rotular(girada, xv, yMax, xv, yMax, 0, 0, [&](double px, double py) {
                 drawNumFloatCenter(px, py, mMax, precision, escalaTexto);

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "elementosPlot.h"
+#include "estadoVisor.h"
 #include "formatoNumero.h"
-#include "globales.h"
 
 namespace {
 

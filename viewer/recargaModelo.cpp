@@ -1,10 +1,11 @@
 #include "recargaModelo.h"
 
 #include <iostream>
+#include <utility>
 
+#include "estadoVisor.h"
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
-#include "globales.h"
 #include "lineaComandos.h"
 #include "modeloIncompleto.h"
 #include "vigilanciaArchivo.h"
@@ -23,17 +24,16 @@ void anotarModeloNuevo() {
 
 void recargarModelo() {
     std::cout << "\n\n\n------------------------Reinicio del programa------------------\n";
-    nudo.clear();
-    barra.clear();
-    anotarModeloNuevo();
     // A model without nodes, bars or combinations cannot be solved: say so
     // and keep showing what was read (no report is written).
-    const faltantesDelModelo faltan = funcionLeerYResolver();
-    if (faltan.completo()) {
-        funcionImprimirResultados();
+    modeloResuelto r = funcionLeerYResolver(nombreArchivo);
+    if (r.faltan.completo()) {
+        funcionImprimirResultados(r.m, r.s);
     } else {
-        std::cout << mensajeModeloIncompleto(faltan) << '\n';
+        std::cout << mensajeModeloIncompleto(r.faltan) << '\n';
     }
+    mostrarModelo(std::move(r.m), std::move(r.s));
+    anotarModeloNuevo();
     mostrarTodo();
     ajustarFlagsCombos();
     anotarArchivoLeido();

@@ -6,8 +6,8 @@
 #include <iostream>
 
 #include "capturaVentana.h"
+#include "estadoVisor.h"
 #include "funcionPlot.h"
-#include "globales.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"

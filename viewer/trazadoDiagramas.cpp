@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "globales.h"
+#include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "trazosGl.h"
@@ -17,7 +17,7 @@ const double anguloGiroRotulos = 90.0;
 }  // namespace
 
 bool rotulosGirados(int i) {
-    return std::abs(barra[i].getAngulo() * 180.0 / PI) > anguloGiroRotulos;
+    return std::abs(modeloVisor.barra[i].getAngulo() * 180.0 / PI) > anguloGiroRotulos;
 }
 
 void rotular(bool girada, double x, double y, double xAncla, double yAncla, double xGirada,

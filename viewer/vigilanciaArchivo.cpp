@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "claseLeerArchivo.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "recargaModelo.h"
 
 namespace {

@@ -19,7 +19,6 @@
 #include "archivoTemporal.h"
 #include "carpetaTemporal.h"
 #include "funcionLeerYResolver.h"
-#include "globales.h"
 #include "porticoIndependiente.h"
 #include "reporteLeido.h"
 
@@ -65,9 +64,11 @@ reporteLeido reporteDelPrograma(const std::string& entrada) {
 
 // Reaction of the node with user number `numero` (direction 0, 1, 2) after
 // reading and solving in this process.
-bool reaccionDelPrograma(int numero, int direccion, int combo, double& r) {
-    for (const objNudo2d& n : nudo) {
-        if (n.getNoNudoUsuario() != numero) continue;
+bool reaccionDelPrograma(const modeloResuelto& leido, int numero, int direccion, int combo,
+                         double& r) {
+    for (std::size_t i = 0; i < leido.m.nudo.size() && i < leido.s.nudos.size(); ++i) {
+        if (leido.m.nudo[i].getNoNudoUsuario() != numero) continue;
+        const resultadosNudo& n = leido.s.nudos[i];
         const int c = combo - 1;
         r = direccion == 0   ? n.getReaccionX(c)
             : direccion == 1 ? n.getReaccionY(c)
@@ -84,13 +85,14 @@ int direccionDe(const std::string& magnitud) {
 }
 
 // The program's value of one expected quantity; false when it has none.
-bool calculado(const valorEsperado& e, const reporteLeido& reporte, double& v) {
+bool calculado(const valorEsperado& e, const reporteLeido& reporte, const modeloResuelto& leido,
+               double& v) {
     const std::string& m = e.magnitud;
     if (m == "sumaRx" || m == "sumaRy") {
         v = 0;
-        for (const objNudo2d& n : nudo) {
+        for (const objNudo2d& n : leido.m.nudo) {
             double r;
-            if (!reaccionDelPrograma(n.getNoNudoUsuario(), direccionDe(m), e.combo, r))
+            if (!reaccionDelPrograma(leido, n.getNoNudoUsuario(), direccionDe(m), e.combo, r))
                 return false;
             v += r;
         }
@@ -98,7 +100,7 @@ bool calculado(const valorEsperado& e, const reporteLeido& reporte, double& v) {
     }
     const int numero = std::stoi(e.elemento);
     if (m == "Rx" || m == "Ry" || m == "Mz")
-        return reaccionDelPrograma(numero, direccionDe(m), e.combo, v);
+        return reaccionDelPrograma(leido, numero, direccionDe(m), e.combo, v);
     if (m == "ux" || m == "uy" || m == "giro")
         return reporte.desplazamiento(numero, direccionDe(m), e.combo, v);
     return reporte.extremo(numero, e.combo, m, v);
@@ -226,11 +228,13 @@ TEST_P(ResultadosEsperados, CalculadoSobreEsperadoEsUno) {
 
     const reporteLeido reporte = reporteDelPrograma(entrada);
     ASSERT_TRUE(reporte.leido);
+    modeloResuelto leido;
     {
         capturaConsola silencio;
-        nombreArchivo = entrada;
-        ASSERT_TRUE(funcionLeerYResolver().completo());
+        leido = funcionLeerYResolver(entrada);
     }
+    ASSERT_TRUE(leido.faltan.completo());
+    ASSERT_TRUE(leido.s.resuelto);
 
     // The independent model solved once per combination that asks for it.
     std::vector<porticoIndependiente> resueltos;
@@ -255,7 +259,7 @@ TEST_P(ResultadosEsperados, CalculadoSobreEsperadoEsUno) {
             ++deRigidezComparados;
         }
         double v = 0;
-        ASSERT_TRUE(calculado(e, reporte, v)) << "el programa no da este valor";
+        ASSERT_TRUE(calculado(e, reporte, leido, v)) << "el programa no da este valor";
         if (esperado == 0) {
             EXPECT_LE(std::abs(v), e.tolerancia) << "calculado " << v;
         } else {

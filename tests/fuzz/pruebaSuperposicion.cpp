@@ -12,7 +12,6 @@
 #include "directorioTrabajo.h"
 #include "funcionLeerArchivo.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 
 namespace {
 
@@ -32,26 +31,28 @@ void esperarSuma(const Eigen::MatrixXd& combinado, const Eigen::MatrixXd& pp,
 TEST(Superposicion, CuarentaCombinacionesSonSumasDeSusCasos) {
     directorioTrabajo trabajo;
     capturaConsola consola;
-    nombreArchivo = std::string(KARVEL_DATOS) + "/fuzz/sano-muchasCombinaciones.txt";
-    funcionLeerArchivo();
-    ASSERT_EQ(noCombos, 43);
-    funcionSolucionU();
-    ASSERT_TRUE(modeloResuelto);
+    const modelo m =
+        funcionLeerArchivo(std::string(KARVEL_DATOS) + "/fuzz/sano-muchasCombinaciones.txt");
+    ASSERT_EQ(m.noCombos, 43);
+    const solucion s = funcionSolucionU(m);
+    ASSERT_TRUE(s.resuelto);
+    ASSERT_EQ(s.barras.size(), m.barra.size());
 
-    const int upp = nudo[0].getNumeroDeCombo("UPP");
-    const int ucv = nudo[0].getNumeroDeCombo("UCV");
-    const int uw = nudo[0].getNumeroDeCombo("UW");
+    const int upp = m.getNumeroDeCombo("UPP");
+    const int ucv = m.getNumeroDeCombo("UCV");
+    const int uw = m.getNumeroDeCombo("UW");
     ASSERT_GE(std::min({upp, ucv, uw}), 0);
-    for (auto& barraI : barra) {
+    for (std::size_t i = 0; i < m.barra.size(); ++i) {
+        const resultadosBarra& barraI = s.barras[i];
         for (int k = 1; k <= 40; ++k) {
             // Factors of "combo: Kk": PP, CV and W.
             const double a = 1 + k / 40.0;
             const double b = 0.5 + k / 20.0;
             const double c = (k % 2 == 0 ? 1 : -1) * k / 10.0;
-            const int ck = nudo[0].getNumeroDeCombo("K" + std::to_string(k));
+            const int ck = m.getNumeroDeCombo("K" + std::to_string(k));
             ASSERT_GE(ck, 0);
-            const std::string que =
-                "barra " + std::to_string(barraI.getNoBarraUsuario()) + " K" + std::to_string(k);
+            const std::string que = "barra " + std::to_string(m.barra[i].getNoBarraUsuario()) +
+                                    " K" + std::to_string(k);
             esperarSuma(barraI.getSolicitacionAxial(ck, 21), barraI.getSolicitacionAxial(upp, 21),
                         barraI.getSolicitacionAxial(ucv, 21), barraI.getSolicitacionAxial(uw, 21),
                         a, b, c, que + " N");

@@ -7,18 +7,23 @@
 
 #include "archivoTemporal.h"
 #include "funcionLeerArchivo.h"
-#include "globales.h"
 
-// Runs the model builder on the file and returns what it printed.
-inline std::string leerArchivoModelo(const std::string& ruta) {
-    nombreArchivo = ruta;
+// Runs the model builder on the file: the model and what it printed.
+struct modeloLeido {
+    modelo m;
+    std::string consola;
+};
+
+inline modeloLeido leerArchivoModelo(const std::string& ruta) {
     capturaConsola consola;
-    funcionLeerArchivo();
-    return consola.texto();
+    modeloLeido r;
+    r.m = funcionLeerArchivo(ruta);
+    r.consola = consola.texto();
+    return r;
 }
 
 // Same, on a model given as text.
-inline std::string leerModelo(const std::string& contenido) {
+inline modeloLeido leerModelo(const std::string& contenido) {
     archivoTemporal archivo(contenido);
     return leerArchivoModelo(archivo.nombre());
 }

@@ -23,13 +23,13 @@ int cuentaApariciones(const std::string& texto, const std::string& trozo) {
     return n;
 }
 
-const char* const modelo =
+const char* const textoModelo =
     "nudos: 1 0 0 2 4 0\nbarras: 1 1 2\napoyo: 1 1 1 1\npuntual: P 0 -10 0 2\ncombo: C 1 P\n";
 
 }  // namespace
 
 TEST(ArchivoEntrada, LaLecturaNoModificaElArchivo) {
-    archivoTemporal archivo(modelo);
+    archivoTemporal archivo(textoModelo);
     struct stat antes {};
     ASSERT_EQ(stat(archivo.nombre().c_str(), &antes), 0);
     const std::string bytes = contenido(archivo.nombre());
@@ -43,35 +43,36 @@ TEST(ArchivoEntrada, LaLecturaNoModificaElArchivo) {
 }
 
 TEST(ArchivoEntrada, ArchivoDeSoloLecturaSeLeeNormalmente) {
-    archivoTemporal archivo(modelo);
+    archivoTemporal archivo(textoModelo);
     ASSERT_EQ(chmod(archivo.nombre().c_str(), 0444), 0);
-    const std::string consola = leerArchivoModelo(archivo.nombre());
+    const auto [m, consola] = leerArchivoModelo(archivo.nombre());
     EXPECT_EQ(cuentaApariciones(consola, "no se pudo abrir"), 0);
-    EXPECT_EQ(noNudos, 2);
-    EXPECT_EQ(noBarras, 1);
-    EXPECT_EQ(noCombos, 1);
-    EXPECT_DOUBLE_EQ(nudo[1].getPyCombo(0), -10.0);
+    EXPECT_EQ(m.noNudos, 2);
+    EXPECT_EQ(m.noBarras, 1);
+    EXPECT_EQ(m.noCombos, 1);
+    ASSERT_EQ(m.combos.size(), 1u);
+    EXPECT_DOUBLE_EQ(m.nudo[1].getCargasCombo(m.combos[0])(1), -10.0);
 }
 
 TEST(ArchivoEntrada, ArchivoInexistenteUnSoloAvisoYModeloVacio) {
-    const std::string consola = leerArchivoModelo("/nonexistent/karvel/ingresoDatos.txt");
+    const auto [m, consola] = leerArchivoModelo("/nonexistent/karvel/ingresoDatos.txt");
     EXPECT_EQ(cuentaApariciones(consola, "no se pudo abrir"), 1);
     EXPECT_EQ(lineasDe(consola).at(0),
               "Advertencia: no se pudo abrir el archivo /nonexistent/karvel/ingresoDatos.txt para "
               "lectura; no se leyó ningún dato");
     EXPECT_TRUE(contieneLinea(consola, "lectura de nudos OK Num Nudos = 0"));
-    EXPECT_EQ(noNudos, 0);
-    EXPECT_EQ(noBarras, 0);
-    EXPECT_EQ(noCombos, 0);
-    EXPECT_TRUE(nudo.empty());
-    EXPECT_EQ(punteroNudos.size(), 0);
+    EXPECT_EQ(m.noNudos, 0);
+    EXPECT_EQ(m.noBarras, 0);
+    EXPECT_EQ(m.noCombos, 0);
+    EXPECT_TRUE(m.nudo.empty());
+    EXPECT_EQ(m.punteroNudos.size(), 0);
     // Settings fall back to their defaults.
-    EXPECT_DOUBLE_EQ(escalaDef, 100);
-    EXPECT_EQ(precision, 3);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaDef, 100);
+    EXPECT_EQ(m.ajustes.precision, 3);
 }
 
 TEST(ArchivoEntrada, UnDirectorioNoSePuedeLeer) {
-    const std::string consola = leerArchivoModelo("/tmp");
+    const auto [m, consola] = leerArchivoModelo("/tmp");
     EXPECT_EQ(cuentaApariciones(consola, "no se pudo abrir el archivo /tmp para lectura"), 1);
-    EXPECT_EQ(noNudos, 0);
+    EXPECT_EQ(m.noNudos, 0);
 }

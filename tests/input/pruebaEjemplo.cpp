@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "lecturaPrueba.h"
+#include "resultadosBarra.h"
 
 namespace {
 
@@ -34,9 +36,17 @@ const char* const lineasEsperadas[] = {
 class EjemploPortico : public ::testing::Test {
   protected:
     void SetUp() override {
-        modeloResuelto = true;
-        consola = leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ingresoDatos.txt");
+        modeloLeido r = leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ingresoDatos.txt");
+        m = std::move(r.m);
+        consola = std::move(r.consola);
     }
+    // Px, Py, Mz of node i in combination c.
+    Eigen::Vector3d cargasNudo(int i, int c) const { return m.nudo[i].getCargasCombo(m.combos[c]); }
+    // Distributed-load row of bar i per combination (c x 4).
+    Eigen::MatrixXd filasDeBarra(int i) const {
+        return resultadosBarra(m.barra[i], m.combos).getMatrizCargasCombo();
+    }
+    modelo m;
     std::string consola;
 };
 
@@ -57,52 +67,50 @@ TEST_F(EjemploPortico, ConsolaLineaPorLinea) {
 }
 
 TEST_F(EjemploPortico, CuentasYTablas) {
-    EXPECT_EQ(noNudos, 4);
-    EXPECT_EQ(noBarras, 3);
-    EXPECT_EQ(noCombos, 2);
-    EXPECT_FALSE(modeloResuelto);  // every read clears it
-    ASSERT_EQ(punteroNudos.size(), 5);
-    EXPECT_EQ(punteroNudos(0), -1);
-    EXPECT_EQ(punteroNudos(4), 3);
-    ASSERT_EQ(punteroBarras.size(), 4);
-    EXPECT_EQ(punteroBarras(2), 1);
-    ASSERT_EQ(nudo.size(), 4u);
-    ASSERT_EQ(barra.size(), 3u);
+    EXPECT_EQ(m.noNudos, 4);
+    EXPECT_EQ(m.noBarras, 3);
+    EXPECT_EQ(m.noCombos, 2);
+    ASSERT_EQ(m.punteroNudos.size(), 5);
+    EXPECT_EQ(m.punteroNudos(0), -1);
+    EXPECT_EQ(m.punteroNudos(4), 3);
+    ASSERT_EQ(m.punteroBarras.size(), 4);
+    EXPECT_EQ(m.punteroBarras(2), 1);
+    ASSERT_EQ(m.nudo.size(), 4u);
+    ASSERT_EQ(m.barra.size(), 3u);
 }
 
 TEST_F(EjemploPortico, NudosApoyosYCargas) {
-    EXPECT_EQ(nudo[0].getApoyo(), Eigen::Vector3i(1, 1, 1));
-    EXPECT_EQ(nudo[3].getApoyo(), Eigen::Vector3i(1, 1, 1));
-    EXPECT_EQ(nudo[1].getApoyo(), Eigen::Vector3i(0, 0, 0));
-    EXPECT_DOUBLE_EQ(nudo[2].getX(), 4.0);
-    EXPECT_DOUBLE_EQ(nudo[2].getY(), 3.0);
+    EXPECT_EQ(m.nudo[0].getApoyo(), Eigen::Vector3i(1, 1, 1));
+    EXPECT_EQ(m.nudo[3].getApoyo(), Eigen::Vector3i(1, 1, 1));
+    EXPECT_EQ(m.nudo[1].getApoyo(), Eigen::Vector3i(0, 0, 0));
+    EXPECT_DOUBLE_EQ(m.nudo[2].getX(), 4.0);
+    EXPECT_DOUBLE_EQ(m.nudo[2].getY(), 3.0);
     // Node 2: point load W = (10, 0, 0); C1 has no W, C2 takes it once.
-    const objNudo2d& n2 = nudo[1];
-    EXPECT_EQ(n2.getNoNudoUsuario(), 2);
-    ASSERT_EQ(n2.getCantidadDeCombos(), 2);
-    EXPECT_EQ(n2.getNombreCombo(0), "C1");
-    EXPECT_EQ(n2.getNombreCombo(1), "C2");
-    EXPECT_DOUBLE_EQ(n2.getPxCombo(0), 0.0);
-    EXPECT_DOUBLE_EQ(n2.getPyCombo(0), 0.0);
-    EXPECT_DOUBLE_EQ(n2.getMzCombo(0), 0.0);
-    EXPECT_DOUBLE_EQ(n2.getPxCombo(1), 10.0);
-    EXPECT_DOUBLE_EQ(n2.getPyCombo(1), 0.0);
-    EXPECT_DOUBLE_EQ(n2.getMzCombo(1), 0.0);
-    // Unloaded node: one zero row per combination.
-    EXPECT_EQ(nudo[2].getCantidadDeCombos(), 2);
-    EXPECT_DOUBLE_EQ(nudo[2].getPxCombo(1), 0.0);
+    EXPECT_EQ(m.nudo[1].getNoNudoUsuario(), 2);
+    ASSERT_EQ(m.combos.size(), 2u);
+    EXPECT_EQ(m.nombreDelCombo(0), "C1");
+    EXPECT_EQ(m.nombreDelCombo(1), "C2");
+    EXPECT_DOUBLE_EQ(cargasNudo(1, 0)(0), 0.0);
+    EXPECT_DOUBLE_EQ(cargasNudo(1, 0)(1), 0.0);
+    EXPECT_DOUBLE_EQ(cargasNudo(1, 0)(2), 0.0);
+    EXPECT_DOUBLE_EQ(cargasNudo(1, 1)(0), 10.0);
+    EXPECT_DOUBLE_EQ(cargasNudo(1, 1)(1), 0.0);
+    EXPECT_DOUBLE_EQ(cargasNudo(1, 1)(2), 0.0);
+    // Unloaded node: zero loads in every combination.
+    EXPECT_TRUE(cargasNudo(2, 0).isZero(0));
+    EXPECT_DOUBLE_EQ(cargasNudo(2, 1)(0), 0.0);
 }
 
 TEST_F(EjemploPortico, FilasDeCombinacionDeLasBarras) {
     // Beam 0.3 x 0.5, gamma 24: self weight 3.6 downward; CV = -15.
     // C1 = 1.2 (-3.6) + 1.6 (-15) = -28.32;  C2 = -3.6 - 15 = -18.6.
-    const Eigen::MatrixXd viga = barra[1].getMatrizCargasCombo();
+    const Eigen::MatrixXd viga = filasDeBarra(1);
     ASSERT_EQ(viga.rows(), 2);
     filaEsperada(viga, 0, 0, 0, -28.32, -28.32);
     filaEsperada(viga, 1, 0, 0, -18.6, -18.6);
     // Columns 0.3 x 0.3: w = 2.16, axial; bar 1 runs up (+Y), bar 3 down.
-    const Eigen::MatrixXd col1 = barra[0].getMatrizCargasCombo();
-    const Eigen::MatrixXd col3 = barra[2].getMatrizCargasCombo();
+    const Eigen::MatrixXd col1 = filasDeBarra(0);
+    const Eigen::MatrixXd col3 = filasDeBarra(2);
     filaEsperada(col1, 0, -1.2 * 2.16, -1.2 * 2.16, 0, 0);
     filaEsperada(col1, 1, -2.16, -2.16, 0, 0);
     filaEsperada(col3, 0, 1.2 * 2.16, 1.2 * 2.16, 0, 0);
@@ -110,32 +118,32 @@ TEST_F(EjemploPortico, FilasDeCombinacionDeLasBarras) {
 }
 
 TEST_F(EjemploPortico, SeccionesYGeometriaDeLasBarras) {
-    EXPECT_EQ(barra[0].getNombreDeSeccion(), "C30");
-    EXPECT_EQ(barra[1].getNombreDeSeccion(), "V30x50");
-    EXPECT_NEAR(barra[0].getArea(), 0.09, 1e-15);
-    EXPECT_NEAR(barra[0].getInercia(), 0.3 * 0.027 / 12, 1e-15);
-    EXPECT_NEAR(barra[1].getArea(), 0.15, 1e-15);
-    EXPECT_NEAR(barra[1].getInercia(), 0.003125, 1e-15);
-    EXPECT_DOUBLE_EQ(barra[1].getModE(), 2.1e7);
-    EXPECT_DOUBLE_EQ(barra[1].getLongitud(), 4.0);
-    EXPECT_DOUBLE_EQ(barra[0].getLongitud(), 3.0);
-    EXPECT_NEAR(barra[0].getAngulo(), M_PI / 2, 1e-15);
-    EXPECT_NEAR(barra[2].getAngulo(), -M_PI / 2, 1e-15);
-    EXPECT_EQ(barra[2].getNudoInicio(), 2);
-    EXPECT_EQ(barra[2].getNudoFinal(), 3);
-    EXPECT_EQ(barra[2].getNudoInicioUsuario(), 3);
-    EXPECT_EQ(barra[2].getNudoFinalUsuario(), 4);
+    EXPECT_EQ(m.barra[0].getNombreDeSeccion(), "C30");
+    EXPECT_EQ(m.barra[1].getNombreDeSeccion(), "V30x50");
+    EXPECT_NEAR(m.barra[0].getArea(), 0.09, 1e-15);
+    EXPECT_NEAR(m.barra[0].getInercia(), 0.3 * 0.027 / 12, 1e-15);
+    EXPECT_NEAR(m.barra[1].getArea(), 0.15, 1e-15);
+    EXPECT_NEAR(m.barra[1].getInercia(), 0.003125, 1e-15);
+    EXPECT_DOUBLE_EQ(m.barra[1].getModE(), 2.1e7);
+    EXPECT_DOUBLE_EQ(m.barra[1].getLongitud(), 4.0);
+    EXPECT_DOUBLE_EQ(m.barra[0].getLongitud(), 3.0);
+    EXPECT_NEAR(m.barra[0].getAngulo(), M_PI / 2, 1e-15);
+    EXPECT_NEAR(m.barra[2].getAngulo(), -M_PI / 2, 1e-15);
+    EXPECT_EQ(m.barra[2].getNudoInicio(), 2);
+    EXPECT_EQ(m.barra[2].getNudoFinal(), 3);
+    EXPECT_EQ(m.barra[2].getNudoInicioUsuario(), 3);
+    EXPECT_EQ(m.barra[2].getNudoFinalUsuario(), 4);
 }
 
 TEST_F(EjemploPortico, AjustesDeVisualizacion) {
-    EXPECT_DOUBLE_EQ(escalaM, 0.05);
-    EXPECT_EQ(precision, 4);
-    EXPECT_DOUBLE_EQ(escalaDef, 100);
-    EXPECT_DOUBLE_EQ(escalaV, 0.1);
-    EXPECT_DOUBLE_EQ(escalaN, 0.01);
-    EXPECT_DOUBLE_EQ(escalaTexto, 0.15);
-    EXPECT_DOUBLE_EQ(escalaApoyo, 0);
-    EXPECT_DOUBLE_EQ(escalaCarga, 0.1);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaM, 0.05);
+    EXPECT_EQ(m.ajustes.precision, 4);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaDef, 100);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaV, 0.1);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaN, 0.01);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaTexto, 0.15);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaApoyo, 0);
+    EXPECT_DOUBLE_EQ(m.ajustes.escalaCarga, 0.1);
 }
 
 // The models of ejemplos/ read cleanly: only absent settings are reported.
@@ -149,25 +157,30 @@ TEST(EjemplosDeUsuario, SeLeenSinAvisos) {
                           {"porticoArticulado.txt", 5, 4, 2},
                           {"porticoDosPisos.txt", 6, 6, 4}};
     for (const caso& c : casos) {
-        const std::string consola =
+        const auto [m, consola] =
             leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/" + c.archivo);
         for (const std::string& a : avisosDe(consola)) {
             EXPECT_NE(a.find("no se encontró ningún"), std::string::npos) << c.archivo << ": " << a;
         }
-        EXPECT_EQ(noNudos, c.nudos) << c.archivo;
-        EXPECT_EQ(noBarras, c.barras) << c.archivo;
-        EXPECT_EQ(noCombos, c.combos) << c.archivo;
+        EXPECT_EQ(m.noNudos, c.nudos) << c.archivo;
+        EXPECT_EQ(m.noBarras, c.barras) << c.archivo;
+        EXPECT_EQ(m.noCombos, c.combos) << c.archivo;
     }
     // Two-storey frame, SERVICIO = PP + D + L: the roof beam carries self
     // weight 0.3·0.6·25 = 4.5 plus the triangular 0 to 15; the floor beam
     // 4.5 + 18 + 10. The hinges and the spring of the gable frame reach
     // their bars and node.
-    leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/porticoDosPisos.txt");
-    EXPECT_NEAR(barra[5].getQInicioCombo(0), -4.5, 1e-12);
-    EXPECT_NEAR(barra[5].getQFinCombo(0), -19.5, 1e-12);
-    EXPECT_NEAR(barra[4].getQFinCombo(0), -32.5, 1e-12);
-    leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/porticoArticulado.txt");
-    EXPECT_DOUBLE_EQ(barra[1].getFactorArticulacionFin(), 0.0);
-    EXPECT_DOUBLE_EQ(barra[2].getFactorArticulacionFin(), 0.6);
-    EXPECT_DOUBLE_EQ(nudo[4].getResorteX(), 5000);
+    const modelo dosPisos =
+        leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/porticoDosPisos.txt").m;
+    ASSERT_FALSE(dosPisos.combos.empty());
+    const cargaTrapecial techo = dosPisos.barra[5].getCargasCombo(dosPisos.combos[0]).trapecio;
+    const cargaTrapecial piso = dosPisos.barra[4].getCargasCombo(dosPisos.combos[0]).trapecio;
+    EXPECT_NEAR(techo.qi, -4.5, 1e-12);
+    EXPECT_NEAR(techo.qf, -19.5, 1e-12);
+    EXPECT_NEAR(piso.qf, -32.5, 1e-12);
+    const modelo m =
+        leerArchivoModelo(std::string(KARVEL_RAIZ) + "/ejemplos/porticoArticulado.txt").m;
+    EXPECT_DOUBLE_EQ(m.barra[1].getFactorArticulacionFin(), 0.0);
+    EXPECT_DOUBLE_EQ(m.barra[2].getFactorArticulacionFin(), 0.6);
+    EXPECT_DOUBLE_EQ(m.nudo[4].getResorteX(), 5000);
 }

@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "barraConResortes.h"
 #include "objBarra2d.h"
+#include "resultadosBarra.h"
 
 namespace {
 using Vector6d = Eigen::Matrix<double, 6, 1>;
@@ -23,13 +27,15 @@ objBarra2d barra(double x2, double y2, double ai, double af) {
     return b;
 }
 
+comboCarga combo(const std::string& nombre, std::vector<terminoCombo> terminos) {
+    return {nombre, std::move(terminos)};
+}
+
 // Equivalent loads of one combination row on a bar along +X of length L.
 Vector6d equivalentes(double L, double ai, double af, double pi, double pf, double qi, double qf) {
     objBarra2d b = barra(L, 0, ai, af);
     b.setCargaLocal("D", pi, pf, qi, qf);
-    b.setCombo("C", 1, "D");
-    b.getKGlobal();
-    return b.getCargasEquivalentesLocales().col(0);
+    return resultadosBarra(b, {combo("C", {{1, "D"}})}).getCargasEquivalentesLocales().col(0);
 }
 
 Vector6d v6(double a, double b, double c, double d, double e, double f) {
@@ -115,9 +121,8 @@ TEST(BarraCargas, PesoPropioEnVigaHorizontal) {
     b.setSeccionRectangular(0.3, 0.5);
     b.setPesoEspecifico(24);
     b.setPesoPropio("PP");
-    b.setCombo("C1", 1, "PP");
-    b.getKGlobal();
-    comparar(b.getCargasEquivalentesLocales().col(0),
+    const resultadosBarra r(b, {combo("C1", {{1, "PP"}})});
+    comparar(r.getCargasEquivalentesLocales().col(0),
              v6(0, -w * L / 2, -w * L * L / 12, 0, -w * L / 2, w * L * L / 12), "peso propio");
 }
 
@@ -125,9 +130,8 @@ TEST(BarraCargas, GlobalesEnBarraVerticalEInclinada) {
     const double L = 3, q = 2;
     objBarra2d columna = barra(0, L, 1, 1);
     columna.setCargaLocal("D", 0, 0, q, q);
-    columna.setCombo("C", 1, "D");
-    columna.getKGlobal();
-    const Vector6d g = columna.getCargasEquivalentesGlobales().col(0);
+    const Vector6d g =
+        resultadosBarra(columna, {combo("C", {{1, "D"}})}).getCargasEquivalentesGlobales().col(0);
     comparar(g, v6(-q * L / 2, 0, q * L * L / 12, -q * L / 2, 0, -q * L * L / 12), "vertical");
 
     // Bar (0,0)-(3,4), vertical load -w over its length: the global forces add
@@ -136,9 +140,8 @@ TEST(BarraCargas, GlobalesEnBarraVerticalEInclinada) {
     const double w = 10;
     objBarra2d inclinada = barra(3, 4, 1, 1);
     inclinada.setCargaGlobal("D", w, w, 0, -1);
-    inclinada.setCombo("C", 1, "D");
-    inclinada.getKGlobal();
-    const Vector6d h = inclinada.getCargasEquivalentesGlobales().col(0);
+    const Vector6d h =
+        resultadosBarra(inclinada, {combo("C", {{1, "D"}})}).getCargasEquivalentesGlobales().col(0);
     EXPECT_NEAR(h(0) + h(3), 0, 1e-12);
     EXPECT_NEAR(h(1) + h(4), -5 * w, 1e-12);
     EXPECT_NEAR(h(2), -0.6 * w * 25 / 12, 1e-12);
@@ -146,18 +149,16 @@ TEST(BarraCargas, GlobalesEnBarraVerticalEInclinada) {
 }
 
 TEST(BarraCargas, VariasCombinacionesYCasosVacios) {
-    objBarra2d b = barra(2, 0, 1, 1);
-    b.getKGlobal();
+    const resultadosBarra b(barra(2, 0, 1, 1), std::vector<comboCarga>{});
     EXPECT_EQ(b.getCargasEquivalentesLocales().rows(), 6);
     EXPECT_EQ(b.getCargasEquivalentesGlobales().cols(), 0);  // no combinations: 6 x 0
 
     objBarra2d c = barra(2, 0, 1, 1);
     c.setCargaLocal("D", 0, 0, -1, -1);
-    c.setCombo("C1", 1, "D");
-    c.setCombo("C2", 1, "L");  // nothing of case L on this bar
-    c.setCombo("C3", 3, "D");
-    c.getKGlobal();
-    const Eigen::MatrixXd f = c.getCargasEquivalentesGlobales();
+    const std::vector<comboCarga> combos = {
+        combo("C1", {{1, "D"}}), combo("C2", {{1, "L"}}),  // nothing of case L on this bar
+        combo("C3", {{3, "D"}})};
+    const Eigen::MatrixXd f = resultadosBarra(c, combos).getCargasEquivalentesGlobales();
     ASSERT_EQ(f.cols(), 3);
     comparar(f.col(0), v6(0, -1, -1. / 3, 0, -1, 1. / 3), "C1");
     EXPECT_TRUE(f.col(1).isZero(0));
@@ -167,9 +168,8 @@ TEST(BarraCargas, VariasCombinacionesYCasosVacios) {
 TEST(BarraCargas, LongitudCeroNoCarga) {
     objBarra2d b = barra(0, 0, 1, 1);
     b.setCargaLocal("D", 5, 5, 5, 5);
-    b.setCombo("C1", 1, "D");
-    b.getKGlobal();
-    const Eigen::MatrixXd f = b.getCargasEquivalentesGlobales();
+    const Eigen::MatrixXd f =
+        resultadosBarra(b, {combo("C1", {{1, "D"}})}).getCargasEquivalentesGlobales();
     ASSERT_EQ(f.cols(), 1);
     EXPECT_TRUE(f.allFinite());
     EXPECT_TRUE(f.isZero(0));

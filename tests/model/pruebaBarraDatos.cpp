@@ -1,12 +1,16 @@
 // Bar data from the input: sections, fixity, length, angle, global loads,
-// self weight, combination rows and messages.
+// self weight, loads of a combination and messages.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "archivoTemporal.h"
 #include "objBarra2d.h"
+#include "resultadosBarra.h"
 
 namespace {
 const double pi = std::acos(-1.0);
@@ -19,6 +23,17 @@ objBarra2d barraEntre(double x1, double y1, double x2, double y2) {
     b.setNudoInicio(0, x1, y1);
     b.setNudoFinal(1, x2, y2);
     return b;
+}
+
+comboCarga combo(const std::string& nombre, std::vector<terminoCombo> terminos) {
+    return {nombre, std::move(terminos)};
+}
+
+// Distributed-load row (axial at the start and end, transverse at the start
+// and end) of the bar in combination c.
+Eigen::RowVector4d fila(const objBarra2d& b, const comboCarga& c) {
+    const cargaTrapecial t = b.getCargasCombo(c).trapecio;
+    return Eigen::RowVector4d(t.pi, t.pf, t.qi, t.qf);
 }
 }  // namespace
 
@@ -82,11 +97,13 @@ TEST(BarraDatos, LongitudYAngulo) {
     EXPECT_EQ(b.getYf(), 4);
 }
 
-TEST(BarraDatos, LongitudYAnguloQuedanEnCacheHastaResetFlags) {
+// Length and angle follow the end nodes as soon as they change.
+TEST(BarraDatos, LongitudYAnguloSiguenALosNudos) {
     objBarra2d b = barraEntre(0, 0, 3, 4);
     b.getAngulo();
     b.setNudoFinal(1, 0, 2);
-    EXPECT_DOUBLE_EQ(b.getLongitud(), 5);
+    EXPECT_DOUBLE_EQ(b.getLongitud(), 2);
+    EXPECT_DOUBLE_EQ(b.getAngulo(), pi / 2);
     b.resetFlags();
     b.setNudoInicio(0, 0, 0);
     b.setNudoFinal(1, 0, 2);
@@ -94,7 +111,7 @@ TEST(BarraDatos, LongitudYAnguloQuedanEnCacheHastaResetFlags) {
     EXPECT_DOUBLE_EQ(b.getAngulo(), pi / 2);
 }
 
-TEST(BarraDatos, SinNudosMensajesYNadaEnCache) {
+TEST(BarraDatos, SinNudosMensajesYNadaGuardado) {
     objBarra2d b;
     capturaConsola consola;
     EXPECT_EQ(b.getLongitud(), 0);
@@ -107,8 +124,8 @@ TEST(BarraDatos, SinNudosMensajesYNadaEnCache) {
               "Definir nudos del elemento\n"
               "no se puede calcular el angulo. Faltan datos\n"
               "el ángulo no está definido para calcular cargas globales de barra\n");
-    b.setCombo("C1", 1, "D");
-    EXPECT_EQ(b.getQInicioCombo(0), 0);  // nothing was stored
+    EXPECT_TRUE(b.getCargas().empty());  // nothing was stored
+    EXPECT_EQ(fila(b, combo("C1", {{1, "D"}}))(2), 0);
     b.setNudoInicio(0, 0, 0);
     b.setNudoFinal(1, 4, 0);
     EXPECT_DOUBLE_EQ(b.getLongitud(), 4);
@@ -118,24 +135,22 @@ TEST(BarraDatos, SinNudosMensajesYNadaEnCache) {
 TEST(BarraDatos, ProyeccionDeCargaGlobal) {
     objBarra2d horizontal = barraEntre(0, 0, 4, 0);
     horizontal.setCargaGlobal("D", 2, 2, 0, -5);
-    horizontal.setCombo("C1", 1, "D");
-    EXPECT_TRUE(
-        horizontal.getMatrizCargasCombo().isApprox(Eigen::RowVector4d(0, 0, -2, -2), 1e-15));
+    EXPECT_TRUE(fila(horizontal, combo("C1", {{1, "D"}}))
+                    .isApprox(Eigen::RowVector4d(0, 0, -2, -2), 1e-15));
 
     objBarra2d vertical = barraEntre(0, 0, 0, 3);
     vertical.setCargaGlobal("W", 3, 5, 1, 0);
-    vertical.setCombo("C1", 1, "W");
-    EXPECT_NEAR(vertical.getFInicioCombo(0), 0, 1e-15);
-    EXPECT_NEAR(vertical.getFFinCombo(0), 0, 1e-15);
-    EXPECT_NEAR(vertical.getQInicioCombo(0), -3, 1e-15);
-    EXPECT_NEAR(vertical.getQFinCombo(0), -5, 1e-15);
+    const Eigen::RowVector4d v = fila(vertical, combo("C1", {{1, "W"}}));
+    EXPECT_NEAR(v(0), 0, 1e-15);
+    EXPECT_NEAR(v(1), 0, 1e-15);
+    EXPECT_NEAR(v(2), -3, 1e-15);
+    EXPECT_NEAR(v(3), -5, 1e-15);
 
     // Bar along (3, 4), load along +X: axial 0.6·q, transverse -0.8·q.
     objBarra2d inclinada = barraEntre(0, 0, 3, 4);
     inclinada.setCargaGlobal("V", 10, 20, 2, 0);
-    inclinada.setCombo("C1", 1, "V");
-    EXPECT_TRUE(
-        inclinada.getMatrizCargasCombo().isApprox(Eigen::RowVector4d(6, 12, -8, -16), 1e-14));
+    EXPECT_TRUE(fila(inclinada, combo("C1", {{1, "V"}}))
+                    .isApprox(Eigen::RowVector4d(6, 12, -8, -16), 1e-14));
 }
 
 TEST(BarraDatos, PesoPropio) {
@@ -148,15 +163,15 @@ TEST(BarraDatos, PesoPropio) {
         b->setSeccionRectangular(0.3, 0.5);
         b->setPesoEspecifico(24);
         b->setPesoPropio("PP");
-        b->setCombo("C1", 1, "PP");
     }
+    const comboCarga c1 = combo("C1", {{1, "PP"}});
     const double tol = 1e-14;
-    EXPECT_TRUE(viga.getMatrizCargasCombo().isApprox(Eigen::RowVector4d(0, 0, -w, -w), tol));
-    EXPECT_NEAR(subida.getFInicioCombo(0), -w, tol);
-    EXPECT_NEAR(subida.getFFinCombo(0), -w, tol);
-    EXPECT_NEAR(subida.getQInicioCombo(0), 0, tol);
-    EXPECT_NEAR(bajada.getFInicioCombo(0), w, tol);
-    EXPECT_NEAR(bajada.getQFinCombo(0), 0, tol);
+    EXPECT_TRUE(fila(viga, c1).isApprox(Eigen::RowVector4d(0, 0, -w, -w), tol));
+    EXPECT_NEAR(fila(subida, c1)(0), -w, tol);
+    EXPECT_NEAR(fila(subida, c1)(1), -w, tol);
+    EXPECT_NEAR(fila(subida, c1)(2), 0, tol);
+    EXPECT_NEAR(fila(bajada, c1)(0), w, tol);
+    EXPECT_NEAR(fila(bajada, c1)(3), 0, tol);
 }
 
 // Beam of the portal frame example: CV = -15 local, self weight 3.6;
@@ -167,25 +182,24 @@ TEST(BarraDatos, FilasDeCombinacionDelEjemplo) {
     b.setPesoEspecifico(24);
     b.setCargaLocal("CV", 0, 0, -15, -15);
     b.setPesoPropio("PP");
-    b.setCombo("C1", 1.2, "PP");
-    b.setCombo("C1", 1.6, "CV");
-    b.setCombo("C2", 1, "PP");
-    b.setCombo("C2", 1, "CV");
-    b.setCombo("C2", 1, "W");
-    b.setCombo("C3", 1, "NADA");
-    ASSERT_EQ(b.getCantidadDeCombos(), 3);
+    const std::vector<comboCarga> combos = {combo("C1", {{1.2, "PP"}, {1.6, "CV"}}),
+                                            combo("C2", {{1, "PP"}, {1, "CV"}, {1, "W"}}),
+                                            combo("C3", {{1, "NADA"}})};
+    const resultadosBarra r(b, combos);
+    ASSERT_EQ(r.getCantidadDeCombos(), 3);
     Eigen::MatrixXd esperado(3, 4);
     esperado << 0, 0, -28.32, -28.32, 0, 0, -18.6, -18.6, 0, 0, 0, 0;
-    EXPECT_TRUE(b.getMatrizCargasCombo().isApprox(esperado, 1e-14));
+    EXPECT_TRUE(r.getMatrizCargasCombo().isApprox(esperado, 1e-14));
+    for (int c = 0; c < 3; ++c)
+        EXPECT_TRUE(fila(b, combos[c]).isApprox(esperado.row(c), 1e-14)) << c;
 }
 
 TEST(BarraDatos, ComboRepetidoSumaDosVeces) {
     objBarra2d b = barraEntre(0, 0, 4, 0);
     b.setCargaLocal("D", 1, 2, 3, 4);
     b.setCargaLocal("D", 1, 1, 1, 1);
-    b.setCombo("C1", 1, "D");
-    b.setCombo("C1", 1, "D");
-    EXPECT_TRUE(b.getMatrizCargasCombo().isApprox(Eigen::RowVector4d(4, 6, 8, 10)));
+    EXPECT_TRUE(
+        fila(b, combo("C1", {{1, "D"}, {1, "D"}})).isApprox(Eigen::RowVector4d(4, 6, 8, 10)));
 }
 
 TEST(BarraDatos, DireccionNulaRechazada) {
@@ -195,9 +209,9 @@ TEST(BarraDatos, DireccionNulaRechazada) {
     EXPECT_EQ(consola.texto(),
               "Advertencia: la carga global del caso D en la barra 7 tiene dirección (0, 0); no "
               "se considera\n");
-    b.setCombo("C1", 1, "D");
-    EXPECT_EQ(b.getQInicioCombo(0), 0);
-    EXPECT_FALSE(std::isnan(b.getQInicioCombo(0)));
+    const Eigen::RowVector4d f = fila(b, combo("C1", {{1, "D"}}));
+    EXPECT_EQ(f(2), 0);
+    EXPECT_FALSE(std::isnan(f(2)));
 }
 
 // Only the direction of (dx, dy) counts: (3, 4), (3e300, 4e300) and
@@ -212,23 +226,24 @@ TEST(BarraDatos, DireccionGlobalDeCualquierLargo) {
         capturaConsola consola;
         b.setCargaGlobal("D", q, 2 * q, 3 * escala, -4 * escala);
         EXPECT_EQ(consola.texto(), "");
-        b.setCombo("C1", 1, "D");
-        EXPECT_NEAR(b.getFInicioCombo(0), 0.6 * q, 1e-12);
-        EXPECT_NEAR(b.getFFinCombo(0), 1.2 * q, 1e-12);
-        EXPECT_NEAR(b.getQInicioCombo(0), -0.8 * q, 1e-12);
-        EXPECT_NEAR(b.getQFinCombo(0), -1.6 * q, 1e-12);
+        const Eigen::RowVector4d f = fila(b, combo("C1", {{1, "D"}}));
+        EXPECT_NEAR(f(0), 0.6 * q, 1e-12);
+        EXPECT_NEAR(f(1), 1.2 * q, 1e-12);
+        EXPECT_NEAR(f(2), -0.8 * q, 1e-12);
+        EXPECT_NEAR(f(3), -1.6 * q, 1e-12);
     }
 }
 
 TEST(BarraDatos, GettersDeComboFueraDeRango) {
     objBarra2d b = barraEntre(0, 0, 4, 0);
-    EXPECT_EQ(b.getMatrizCargasCombo().cols(), 4);
-    EXPECT_EQ(b.getFInicioCombo(0), 0);
+    const resultadosBarra sinCombos(b, std::vector<comboCarga>{});
+    EXPECT_EQ(sinCombos.getMatrizCargasCombo().cols(), 4);
+    EXPECT_EQ(sinCombos.getCargasCombo(0).trapecio.pi, 0);
     b.setCargaLocal("D", 1, 2, 3, 4);
-    b.setCombo("C1", 1, "D");
-    EXPECT_EQ(b.getQFinCombo(0), 4);
-    EXPECT_EQ(b.getQFinCombo(1), 0);
-    EXPECT_EQ(b.getFFinCombo(-1), 0);
+    const resultadosBarra r(b, {combo("C1", {{1, "D"}})});
+    EXPECT_EQ(r.getCargasCombo(0).trapecio.qf, 4);
+    EXPECT_EQ(r.getCargasCombo(1).trapecio.qf, 0);
+    EXPECT_EQ(r.getCargasCombo(-1).trapecio.pf, 0);
 }
 
 // Coincident end nodes: no direction, no length; loads along it are zero.
@@ -244,9 +259,8 @@ TEST(BarraDatos, LongitudCero) {
     b.setPesoEspecifico(10);
     b.setPesoPropio("PP");
     b.setCargaGlobal("PP", 5, 5, 1, 1);
-    b.setCombo("C1", 1, "PP");
     EXPECT_EQ(consola.texto(), "");
-    EXPECT_TRUE(b.getMatrizCargasCombo().isZero(0));
+    EXPECT_TRUE(fila(b, combo("C1", {{1, "PP"}})).isZero(0));
 }
 
 // Coordinates whose squares overflow or underflow still give a finite,
@@ -262,6 +276,5 @@ TEST(BarraDatos, LongitudSinDesbordes) {
     EXPECT_DOUBLE_EQ(diminuta.getAngulo(), pi / 2);
     objBarra2d viga = barraEntre(0, 0, 4, 0);
     viga.setCargaGlobal("D", 2, 2, 0, -1e-200);
-    viga.setCombo("C1", 1, "D");
-    EXPECT_NEAR(viga.getQInicioCombo(0), -2, 1e-15);
+    EXPECT_NEAR(fila(viga, combo("C1", {{1, "D"}}))(2), -2, 1e-15);
 }

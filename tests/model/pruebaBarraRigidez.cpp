@@ -1,5 +1,6 @@
 // Bar stiffness: classical matrices, end releases, partial fixity as a
-// rotational spring, rigid-body modes, transformation, freedoms and caching.
+// rotational spring, rigid-body modes, transformation, freedoms and the
+// stiffness following the data.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -161,12 +162,13 @@ TEST(BarraRigidez, GradosDeLibertad) {
     EXPECT_EQ(consola.texto(), "Definir primero los nudos de la barra\n");
 }
 
-TEST(BarraRigidez, CacheDeTYKLocal) {
+// Nothing is kept between calls: a changed modulus reaches K at once.
+TEST(BarraRigidez, RigidezSigueALosDatos) {
     objBarra2d b = barra(0, 0, 2, 0);
     const Eigen::MatrixXd antes = b.getKGlobal();
     b.setModuloE(2 * E);
-    EXPECT_TRUE(b.getKGlobal().isApprox(antes));     // cached until resetFlags
-    EXPECT_TRUE(b.getKLocal().isApprox(2 * antes));  // a direct call rebuilds
+    EXPECT_TRUE(b.getKGlobal().isApprox(2 * antes));
+    EXPECT_TRUE(b.getKLocal().isApprox(2 * antes));
 }
 
 TEST(BarraRigidez, MensajesPorDatosFaltantes) {
@@ -176,8 +178,15 @@ TEST(BarraRigidez, MensajesPorDatosFaltantes) {
     b.setNudoInicio(0, 0, 0);
     b.setNudoFinal(1, 2, 0);
     {
+        // Known end nodes: T is formed without a message.
         capturaConsola consola;
-        EXPECT_TRUE(b.getT().isZero(0));
+        EXPECT_TRUE(b.getT().isApprox(Eigen::MatrixXd::Identity(6, 6)));
+        EXPECT_EQ(consola.texto(), "");
+    }
+    {
+        objBarra2d sinNudos;
+        capturaConsola consola;
+        EXPECT_TRUE(sinNudos.getT().isZero(0));
         EXPECT_EQ(consola.texto(), "Calcular primero el ángulo de la barra\n");
     }
     capturaConsola consola;

@@ -11,7 +11,6 @@
 #include "archivoTemporal.h"
 #include "funcionImprimirResultados.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 #include "modeloIncompleto.h"
 
 namespace {
@@ -52,20 +51,21 @@ std::string leer(const std::string& ruta) {
 // moment −L²·(qi/30 + qf/20) are −0, which the stream writes "-0" (the end
 // moment becomes +0 once rotated to global axes, a sum with +0); C2 comes
 // out of the 4 x 4 solve as +0.
-void modeloDeDosNudos() {
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 0);
-    agregarNudo(2, 0, 0, 1, 0);
-    nudo[0].setNumeroNudoUsuario(10);
-    nudo[1].setNumeroNudoUsuario(20);
-    agregarBarra(0, 1, 1000, 0.01, 0.002);
-    barra[0].setNumeroBarraUsuario(7);
-    barra[0].setNudoInicioUsuario(10);
-    barra[0].setNudoFinalUsuario(20);
-    nudo[1].setCargaPuntual("P", 2, 0, 6);
-    barra[0].setCargaLocal("Q", 0, 0, -3, -3);
-    agregarCombo("C1", {{1.0, "P"}});
-    agregarCombo("C2", {{1.0, "Q"}});
+modelo modeloDeDosNudos() {
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 0);
+    agregarNudo(m, 2, 0, 0, 1, 0);
+    m.nudo[0].setNumeroNudoUsuario(10);
+    m.nudo[1].setNumeroNudoUsuario(20);
+    agregarBarra(m, 0, 1, 1000, 0.01, 0.002);
+    m.barra[0].setNumeroBarraUsuario(7);
+    m.barra[0].setNudoInicioUsuario(10);
+    m.barra[0].setNudoFinalUsuario(20);
+    m.nudo[1].setCargaPuntual("P", 2, 0, 6);
+    m.barra[0].setCargaLocal("Q", 0, 0, -3, -3);
+    agregarCombo(m, "C1", {{1.0, "P"}});
+    agregarCombo(m, "C2", {{1.0, "Q"}});
+    return m;
 }
 
 const char* const reporteEsperado =
@@ -199,16 +199,16 @@ const char* const reporteEsperado =
 }  // namespace
 
 TEST(Reporte, ModeloDeDosNudosCompleto) {
-    modeloDeDosNudos();
-    funcionSolucionU();
-    enDirectorioTemporal([] {
+    const modelo m = modeloDeDosNudos();
+    const solucion s = funcionSolucionU(m);
+    enDirectorioTemporal([&] {
         capturaConsola consola;
-        funcionImprimirResultados();
+        const bool escrito = funcionImprimirResultados(m, s);
         EXPECT_EQ(consola.texto(), "");
-        EXPECT_TRUE(reporteEscrito());
+        EXPECT_TRUE(escrito);
         EXPECT_EQ(leer("resultados.txt"), reporteEsperado);
         // A second report truncates and rewrites the file whole.
-        funcionImprimirResultados();
+        funcionImprimirResultados(m, s);
         EXPECT_EQ(leer("resultados.txt"), reporteEsperado);
     });
 }
@@ -216,20 +216,20 @@ TEST(Reporte, ModeloDeDosNudosCompleto) {
 // Three combinations give three numbers on every per-combination line; 1-based
 // freedom numbers above 9 are right-aligned to two characters.
 TEST(Reporte, AlineacionDeGradosDeLibertad) {
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 1);
-    agregarNudo(1, 0);
-    agregarNudo(2, 0);
-    agregarNudo(3, 0);
-    agregarBarra(0, 1, 1000, 0.01, 0.002);
-    agregarBarra(1, 2, 1000, 0.01, 0.002);
-    agregarBarra(2, 3, 1000, 0.01, 0.002);
-    agregarCombo("A", {{1.0, "X"}});
-    agregarCombo("B", {{1.0, "X"}});
-    agregarCombo("C", {{1.0, "X"}});
-    funcionSolucionU();
-    enDirectorioTemporal([] {
-        funcionImprimirResultados();
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 1);
+    agregarNudo(m, 1, 0);
+    agregarNudo(m, 2, 0);
+    agregarNudo(m, 3, 0);
+    agregarBarra(m, 0, 1, 1000, 0.01, 0.002);
+    agregarBarra(m, 1, 2, 1000, 0.01, 0.002);
+    agregarBarra(m, 2, 3, 1000, 0.01, 0.002);
+    agregarCombo(m, "A", {{1.0, "X"}});
+    agregarCombo(m, "B", {{1.0, "X"}});
+    agregarCombo(m, "C", {{1.0, "X"}});
+    const solucion s = funcionSolucionU(m);
+    enDirectorioTemporal([&] {
+        funcionImprimirResultados(m, s);
         const std::string r = leer("resultados.txt");
         EXPECT_NE(r.find("grados_de_libertad: 1 2 3 4 5 6\n"), std::string::npos);
         EXPECT_NE(r.find("grados_de_libertad: 4 5 6 7 8 9\n"), std::string::npos);
@@ -243,20 +243,18 @@ TEST(Reporte, AlineacionDeGradosDeLibertad) {
 // When "resultados.txt" cannot be opened (here a directory stands in its
 // place), one warning line and nothing else.
 TEST(Reporte, ArchivoQueNoSePuedeAbrir) {
-    modeloDeDosNudos();
-    funcionSolucionU();
-    enDirectorioTemporal([] {
+    const modelo m = modeloDeDosNudos();
+    const solucion s = funcionSolucionU(m);
+    enDirectorioTemporal([&] {
         ASSERT_EQ(mkdir("resultados.txt", 0755), 0);
         capturaConsola consola;
-        funcionImprimirResultados();
+        EXPECT_FALSE(funcionImprimirResultados(m, s));
         EXPECT_EQ(consola.texto(),
                   "Advertencia: no se pudo abrir resultados.txt para escribir; no se escribe el "
                   "reporte\n");
-        EXPECT_FALSE(reporteEscrito());
         // The next report, with the way clear, is written.
         rmdir("resultados.txt");
-        funcionImprimirResultados();
-        EXPECT_TRUE(reporteEscrito());
+        EXPECT_TRUE(funcionImprimirResultados(m, s));
         EXPECT_EQ(leer("resultados.txt"), reporteEsperado);
     });
 }

@@ -16,7 +16,6 @@
 #include "archivoTemporal.h"
 #include "funcionImprimirResultados.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 
 namespace {
 
@@ -47,28 +46,38 @@ struct tmpfsPrueba {
     }
 };
 
-// The report of the model held now, written with dir as the current folder;
-// returns the console.
-std::string reporteEn(const std::string& dir) {
+// What a report left behind: the console and whether it was written.
+struct reporteHecho {
+    std::string consola;
+    bool escrito;
+};
+
+// The report of model m with solution s, written with dir as the current
+// folder.
+reporteHecho reporteEn(const std::string& dir, const modelo& m, const solucion& s) {
     char anterior[4096];
     EXPECT_NE(getcwd(anterior, sizeof anterior), nullptr);
     EXPECT_EQ(chdir(dir.c_str()), 0);
     capturaConsola consola;
-    funcionImprimirResultados();
+    const bool escrito = funcionImprimirResultados(m, s);
     EXPECT_EQ(chdir(anterior), 0);
-    return consola.texto();
+    return {consola.texto(), escrito};
 }
 
 // Cantilever with a tip load: a report of a few kilobytes.
-void voladizo() {
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 1);
-    agregarNudo(3, 0);
-    agregarBarra(0, 1, 2e7, 0.02, 4e-4);
-    nudo[1].setCargaPuntual("P", 0, -12, 0);
-    agregarCombo("C1", {{1.0, "P"}});
+modelo voladizo() {
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 1);
+    agregarNudo(m, 3, 0);
+    agregarBarra(m, 0, 1, 2e7, 0.02, 4e-4);
+    m.nudo[1].setCargaPuntual("P", 0, -12, 0);
+    agregarCombo(m, "C1", {{1.0, "P"}});
+    return m;
+}
+
+solucion resolverCallado(const modelo& m) {
     capturaConsola consola;
-    funcionSolucionU();
+    return funcionSolucionU(m);
 }
 
 #define MONTAR_O_SALTAR(t)                                                       \
@@ -80,13 +89,15 @@ void voladizo() {
 // A read-only folder: the warning of a file that cannot be opened; the
 // previous report and nothing else stays.
 TEST(ReporteArchivo, CarpetaDeSoloLecturaConservaElAnterior) {
-    voladizo();
+    const modelo m = voladizo();
+    const solucion s = resolverCallado(m);
     tmpfsPrueba t("size=1m");
     MONTAR_O_SALTAR(t);
     t.escribir("resultados.txt", reporteAnterior);
     ASSERT_TRUE(t.soloLectura());
-    EXPECT_EQ(reporteEn(t.ruta), avisoNoSeAbre);
-    EXPECT_FALSE(reporteEscrito());
+    const reporteHecho r = reporteEn(t.ruta, m, s);
+    EXPECT_EQ(r.consola, avisoNoSeAbre);
+    EXPECT_FALSE(r.escrito);
     EXPECT_EQ(leerArchivo(t.ruta + "/resultados.txt"), reporteAnterior);
     EXPECT_EQ(entradasDe(t.ruta), 1);
 }
@@ -95,7 +106,8 @@ TEST(ReporteArchivo, CarpetaDeSoloLecturaConservaElAnterior) {
 // previous report whole and no temporary file left. With room again, the
 // report replaces it.
 TEST(ReporteArchivo, DiscoLlenoConservaElAnterior) {
-    voladizo();
+    const modelo m = voladizo();
+    const solucion s = resolverCallado(m);
     tmpfsPrueba t("size=64k");
     MONTAR_O_SALTAR(t);
     t.escribir("resultados.txt", reporteAnterior);
@@ -104,18 +116,20 @@ TEST(ReporteArchivo, DiscoLlenoConservaElAnterior) {
         const std::string bloque(4096, 'x');
         for (int k = 0; k < 64 && relleno; ++k) relleno << bloque << std::flush;
     }
-    const std::string consola = reporteEn(t.ruta);
+    const reporteHecho r = reporteEn(t.ruta, m, s);
+    const std::string& consola = r.consola;
     EXPECT_EQ(consola.rfind("Advertencia: resultados.txt ocuparía ", 0), 0u) << consola;
     EXPECT_NE(consola.find(" MB y en la carpeta quedan 0.0 MB libres; no se escribe el reporte\n"),
               std::string::npos)
         << consola;
-    EXPECT_FALSE(reporteEscrito());
+    EXPECT_FALSE(r.escrito);
     EXPECT_EQ(leerArchivo(t.ruta + "/resultados.txt"), reporteAnterior);
     EXPECT_EQ(entradasDe(t.ruta), 2);
 
     std::remove((t.ruta + "/relleno").c_str());
-    EXPECT_EQ(reporteEn(t.ruta), "");
-    EXPECT_TRUE(reporteEscrito());
+    const reporteHecho otro = reporteEn(t.ruta, m, s);
+    EXPECT_EQ(otro.consola, "");
+    EXPECT_TRUE(otro.escrito);
     EXPECT_EQ(
         leerArchivo(t.ruta + "/resultados.txt").rfind("#Nudo CoordX coordY\n1 0 0\n2 3 0\n", 0),
         0u);
@@ -128,20 +142,21 @@ TEST(ReporteArchivo, DiscoLlenoConservaElAnterior) {
 // 9.4 GB at the very least), is refused in a 16 MB folder before anything is
 // written.
 TEST(ReporteArchivo, PorticoDe150x150SeResuelveYSuReporteNoCabe) {
-    leerModelo(textoPortico(150, 150));
+    const modelo m = leerModelo(textoPortico(150, 150));
+    solucion s;
     {
         capturaConsola consola;
-        funcionSolucionU();
+        s = funcionSolucionU(m);
         EXPECT_EQ(consola.texto(), "");
     }
-    EXPECT_TRUE(modeloResuelto);
-    EXPECT_EQ(noLibres, (151 * 151 - 151) * 3);  // every node but the fixed bases
-    reaccionesEquilibranPortico(150, 150);
+    EXPECT_TRUE(s.resuelto);
+    EXPECT_EQ(s.noLibres, (151 * 151 - 151) * 3);  // every node but the fixed bases
+    reaccionesEquilibranPortico(s, 150, 150);
 
     tmpfsPrueba t("size=16m");
     MONTAR_O_SALTAR(t);
     t.escribir("resultados.txt", reporteAnterior);
-    const std::string consola = reporteEn(t.ruta);
+    const std::string consola = reporteEn(t.ruta, m, s).consola;
     const std::string inicio = "Advertencia: resultados.txt ocuparía ";
     ASSERT_EQ(consola.rfind(inicio, 0), 0u) << consola;
     const double mb = std::atof(consola.c_str() + inicio.size());
@@ -157,13 +172,14 @@ TEST(ReporteArchivo, PorticoDe150x150SeResuelveYSuReporteNoCabe) {
 // A model that is not solved (the solver ran out of memory) writes no
 // report.
 TEST(ReporteArchivo, ModeloSinResolverNoSeEscribe) {
-    voladizo();
-    modeloResuelto = false;
+    const modelo m = voladizo();
+    solucion s = resolverCallado(m);
+    s.resuelto = false;
     char plantilla[] = "/tmp/karvel-reporte-XXXXXX";
     ASSERT_NE(mkdtemp(plantilla), nullptr);
-    EXPECT_EQ(reporteEn(plantilla),
-              "Advertencia: el modelo no está resuelto; no se escribe el reporte\n");
-    EXPECT_FALSE(reporteEscrito());
+    const reporteHecho r = reporteEn(plantilla, m, s);
+    EXPECT_EQ(r.consola, "Advertencia: el modelo no está resuelto; no se escribe el reporte\n");
+    EXPECT_FALSE(r.escrito);
     EXPECT_EQ(entradasDe(plantilla), 0);
     rmdir(plantilla);
 }

@@ -13,19 +13,18 @@
 #include "archivoTemporal.h"
 #include "equilibrioCargas.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 #include "modeloAleatorio.h"
 #include "seccionesTablas.h"
 #include "textoResumen.h"
 
 namespace {
 
-// The summary of the model held in the lists, solved now.
-std::string resumenResuelto() {
+// The summary of model m read from file `archivo`, solved now into sol.
+std::string resumenResuelto(const modelo& m, solucion& sol, const std::string& archivo = "") {
     capturaConsola consola;
-    funcionSolucionU();
+    sol = funcionSolucionU(m);
     std::ostringstream s;
-    escribirResumen(s);
+    escribirResumen(s, datosTablas{m, sol, archivo});
     return s.str();
 }
 
@@ -44,16 +43,18 @@ std::vector<double> valoresTras(const std::string& texto, const std::string& eti
 // displacements carry a relative rounding of order eps, so forces balance
 // only to about eps times this size; a stiff member carried as a rigid body
 // on a soft spring makes it many orders larger than the loads.
-double fuerzasDeRigidez(int c) {
+double fuerzasDeRigidez(const modelo& m, const solucion& s, int c) {
     double f = 0;
-    for (auto& b : barra) {
-        const Eigen::VectorXd ul = b.getDesplazamientosLocales().col(c).cwiseAbs();
-        f += (b.getKLocal().cwiseAbs() * ul).maxCoeff();
+    for (std::size_t i = 0; i < m.barra.size(); ++i) {
+        const Eigen::VectorXd ul = s.barras[i].getDesplazamientosLocales().col(c).cwiseAbs();
+        f += (m.barra[i].getKLocal().cwiseAbs() * ul).maxCoeff();
     }
-    for (const auto& n : nudo) {
-        f += std::abs(n.getResorteX() * n.getDesplazamientoX(c)) +
-             std::abs(n.getResorteY() * n.getDesplazamientoY(c)) +
-             std::abs(n.getResorteGiro() * n.getGiroZ(c));
+    for (std::size_t i = 0; i < m.nudo.size(); ++i) {
+        const objNudo2d& n = m.nudo[i];
+        const resultadosNudo& r = s.nudos[i];
+        f += std::abs(n.getResorteX() * r.getDesplazamientoX(c)) +
+             std::abs(n.getResorteY() * r.getDesplazamientoY(c)) +
+             std::abs(n.getResorteGiro() * r.getGiroZ(c));
     }
     return f;
 }
@@ -72,28 +73,29 @@ TEST(Resumen, EquilibrioEnPorticosAleatorios) {
     constexpr double margenRedondeo = 64;
     std::mt19937 gen(semillaModelosAleatorios);
     int sinHolgura = 0, total = 0;
-    for (int modelo = 0; modelo < cantidadModelosAleatorios; ++modelo) {
+    for (int k = 0; k < cantidadModelosAleatorios; ++k) {
         resultante porCaso[2];
-        construirModeloAleatorio(gen, porCaso);
-        const std::string texto = resumenResuelto();
+        const modelo m = construirModeloAleatorio(gen, porCaso);
+        solucion sol;
+        const std::string texto = resumenResuelto(m, sol);
         const std::vector<double> errores = valoresTras(texto, "Error relativo de equilibrio: ");
         ASSERT_EQ(errores.size(), static_cast<std::size_t>(combosAleatorios)) << texto;
         for (int c = 0; c < combosAleatorios; ++c) {
             const resultante aMano = cargaDelCombo(porCaso, c);
-            const balanceEquilibrio b = balanceDeEquilibrio(nudo, barra, c);
+            const balanceEquilibrio b = balanceDeEquilibrio(m, sol, c);
             const double escala =
                 std::abs(aMano.fx) + std::abs(aMano.fy) + std::abs(aMano.mz) + 1e-300;
-            EXPECT_NEAR(b.cargas.fx, aMano.fx, 1e-12 * escala) << "modelo " << modelo;
-            EXPECT_NEAR(b.cargas.fy, aMano.fy, 1e-12 * escala) << "modelo " << modelo;
-            EXPECT_NEAR(b.cargas.mz, aMano.mz, 1e-12 * escala) << "modelo " << modelo;
+            EXPECT_NEAR(b.cargas.fx, aMano.fx, 1e-12 * escala) << "modelo " << k;
+            EXPECT_NEAR(b.cargas.fy, aMano.fy, 1e-12 * escala) << "modelo " << k;
+            EXPECT_NEAR(b.cargas.mz, aMano.mz, 1e-12 * escala) << "modelo " << k;
 
-            const double piso = margenRedondeo * eps * fuerzasDeRigidez(c) /
+            const double piso = margenRedondeo * eps * fuerzasDeRigidez(m, sol, c) /
                                 (b.cargas.magnitud() + b.reacciones.magnitud());
-            EXPECT_LT(errores[c], 1e-10 + piso) << "modelo " << modelo << " combo " << c;
+            EXPECT_LT(errores[c], 1e-10 + piso) << "modelo " << k << " combo " << c;
             ++total;
             if (errores[c] < 1e-10) ++sinHolgura;
         }
-        EXPECT_EQ(texto.find("ATENCIÓN"), std::string::npos) << "modelo " << modelo;
+        EXPECT_EQ(texto.find("ATENCIÓN"), std::string::npos) << "modelo " << k;
     }
     EXPECT_GT(sinHolgura, 9 * total / 10);
 }
@@ -102,16 +104,17 @@ TEST(Resumen, EquilibrioEnPorticosAleatorios) {
 // along the bar is carried (combination AX); one across it is not (PY), and
 // only that combination is flagged, at the top of its section.
 TEST(Resumen, CombinacionSinEquilibrio) {
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 0);
-    agregarNudo(3, 0);
-    agregarBarra(0, 1, 1000, 1, 0.01);
-    nudo[1].setCargaPuntual("AX", 5, 0, 0);
-    nudo[1].setCargaPuntual("PY", 0, -5, 0);
-    agregarCombo("AX", {{1, "AX"}});
-    agregarCombo("PY", {{1, "PY"}});
-    const std::string texto = resumenResuelto();
-    ASSERT_EQ(combosSinEquilibrio, std::vector<int>{1});
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 0);
+    agregarNudo(m, 3, 0);
+    agregarBarra(m, 0, 1, 1000, 1, 0.01);
+    m.nudo[1].setCargaPuntual("AX", 5, 0, 0);
+    m.nudo[1].setCargaPuntual("PY", 0, -5, 0);
+    agregarCombo(m, "AX", {{1, "AX"}});
+    agregarCombo(m, "PY", {{1, "PY"}});
+    solucion sol;
+    const std::string texto = resumenResuelto(m, sol);
+    ASSERT_EQ(sol.combosSinEquilibrio, std::vector<int>{1});
     const std::size_t ax = texto.find("Combinación AX\n");
     const std::size_t py = texto.find("Combinación PY\n");
     ASSERT_NE(ax, std::string::npos);
@@ -129,14 +132,14 @@ TEST(Resumen, CombinacionSinEquilibrio) {
 // names the model, the tip as the largest displacement, the clamp moment
 // -P·L = -12 as the largest |M| at x = 0, and the reactions (0, 3, 12).
 TEST(Resumen, MensulaLeidaPorUnaPersona) {
-    vaciarModelo();
-    nombreArchivo = "mensula.txt";
-    agregarNudo(0, 0, 1, 1, 1);
-    agregarNudo(4, 0);
-    agregarBarra(0, 1, 1000, 1, 0.01);
-    nudo[1].setCargaPuntual("P", 0, -3, 0);
-    agregarCombo("C1", {{1, "P"}});
-    const std::string texto = resumenResuelto();
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 1);
+    agregarNudo(m, 4, 0);
+    agregarBarra(m, 0, 1, 1000, 1, 0.01);
+    m.nudo[1].setCargaPuntual("P", 0, -3, 0);
+    agregarCombo(m, "C1", {{1, "P"}});
+    solucion sol;
+    const std::string texto = resumenResuelto(m, sol, "mensula.txt");
     EXPECT_EQ(texto.rfind("Resumen de resultados de mensula.txt\nModelo: 2 nudos, 1 barras, 1 "
                           "combinaciones, 3 grados de libertad libres\n",
                           0),

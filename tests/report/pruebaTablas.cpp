@@ -15,7 +15,6 @@
 #include "escritorCsv.h"
 #include "estacionesBarra.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 #include "lecturaCsv.h"
 #include "tablasResultados.h"
 
@@ -23,12 +22,12 @@ namespace {
 
 const double E = 1000, A = 1, I = 0.01, EI = E * I, L = 4;
 
-// Solves the model held in the lists and writes its tables in the current
-// directory; the console is kept out of the test log.
-bool resolverYEscribir() {
+// Solves model m into s and writes its tables in the current directory; the
+// console is kept out of the test log.
+bool resolverYEscribir(const modelo& m, solucion& s) {
     capturaConsola consola;
-    funcionSolucionU();
-    return funcionEscribirTablas();
+    s = funcionSolucionU(m);
+    return funcionEscribirTablas(m, s, "");
 }
 
 tablaCsv tabla(const char* archivo) {
@@ -41,11 +40,12 @@ void cerca(double calculado, double esperado, double escala) {
 }
 
 // Horizontal beam of length L from node 1 (x = 0) to node 2 (x = L).
-void viga(int ax1, int ay1, int ag1, int ax2, int ay2, int ag2) {
-    vaciarModelo();
-    agregarNudo(0, 0, ax1, ay1, ag1);
-    agregarNudo(L, 0, ax2, ay2, ag2);
-    agregarBarra(0, 1, E, A, I);
+modelo viga(int ax1, int ay1, int ag1, int ax2, int ay2, int ag2) {
+    modelo m;
+    agregarNudo(m, 0, 0, ax1, ay1, ag1);
+    agregarNudo(m, L, 0, ax2, ay2, ag2);
+    agregarBarra(m, 0, 1, E, A, I);
+    return m;
 }
 
 }  // namespace
@@ -57,10 +57,11 @@ TEST(Tablas, MensulaConCargaEnLaPunta) {
     directorioTrabajo d;
     ASSERT_TRUE(d.listo());
     const double P = 3;
-    viga(1, 1, 1, 0, 0, 0);
-    nudo[1].setCargaPuntual("P", 0, -P, 0);
-    agregarCombo("C1", {{1, "P"}});
-    ASSERT_TRUE(resolverYEscribir());
+    modelo modeloViga = viga(1, 1, 1, 0, 0, 0);
+    modeloViga.nudo[1].setCargaPuntual("P", 0, -P, 0);
+    agregarCombo(modeloViga, "C1", {{1, "P"}});
+    solucion sol;
+    ASSERT_TRUE(resolverYEscribir(modeloViga, sol));
 
     const tablaCsv r = tabla("reacciones.csv");
     ASSERT_EQ(r.filas.size(), 1u);
@@ -111,10 +112,11 @@ TEST(Tablas, VigaSimplementeApoyadaConCargaUniforme) {
     directorioTrabajo d;
     ASSERT_TRUE(d.listo());
     const double w = 2.5;
-    viga(1, 1, 0, 0, 1, 0);
-    barra[0].setCargaLocal("Q", 0, 0, -w, -w);
-    agregarCombo("Q", {{1, "Q"}});
-    ASSERT_TRUE(resolverYEscribir());
+    modelo modeloViga = viga(1, 1, 0, 0, 1, 0);
+    modeloViga.barra[0].setCargaLocal("Q", 0, 0, -w, -w);
+    agregarCombo(modeloViga, "Q", {{1, "Q"}});
+    solucion sol;
+    ASSERT_TRUE(resolverYEscribir(modeloViga, sol));
 
     const tablaCsv r = tabla("reacciones.csv");
     ASSERT_EQ(r.filas.size(), 2u);
@@ -140,10 +142,11 @@ TEST(Tablas, VigaSimplementeApoyadaConCargaTriangular) {
     directorioTrabajo d;
     ASSERT_TRUE(d.listo());
     const double w = 6;
-    viga(1, 1, 0, 0, 1, 0);
-    barra[0].setCargaLocal("T", 0, 0, 0, -w);
-    agregarCombo("T", {{1, "T"}});
-    ASSERT_TRUE(resolverYEscribir());
+    modelo modeloViga = viga(1, 1, 0, 0, 1, 0);
+    modeloViga.barra[0].setCargaLocal("T", 0, 0, 0, -w);
+    agregarCombo(modeloViga, "T", {{1, "T"}});
+    solucion sol;
+    ASSERT_TRUE(resolverYEscribir(modeloViga, sol));
 
     const tablaCsv m = tabla("maximos.csv");
     cerca(m.numero(0, "Mmax"), w * L * L / (9 * std::sqrt(3.0)), w * L * L);
@@ -165,10 +168,11 @@ TEST(Tablas, VigaEmpotradaYApoyada) {
     directorioTrabajo d;
     ASSERT_TRUE(d.listo());
     const double w = 4;
-    viga(1, 1, 1, 0, 1, 0);
-    barra[0].setCargaLocal("Q", 0, 0, -w, -w);
-    agregarCombo("Q", {{1, "Q"}});
-    ASSERT_TRUE(resolverYEscribir());
+    modelo modeloViga = viga(1, 1, 1, 0, 1, 0);
+    modeloViga.barra[0].setCargaLocal("Q", 0, 0, -w, -w);
+    agregarCombo(modeloViga, "Q", {{1, "Q"}});
+    solucion sol;
+    ASSERT_TRUE(resolverYEscribir(modeloViga, sol));
 
     const tablaCsv m = tabla("maximos.csv");
     cerca(m.numero(0, "Mmin"), -w * L * L / 8, w * L * L);
@@ -191,10 +195,11 @@ TEST(Tablas, AxialConCargaVariable) {
     directorioTrabajo d;
     ASSERT_TRUE(d.listo());
     const double p = 3;
-    viga(1, 1, 1, 1, 1, 1);
-    barra[0].setCargaLocal("A", p, -p, 0, 0);
-    agregarCombo("A", {{1, "A"}});
-    ASSERT_TRUE(resolverYEscribir());
+    modelo modeloViga = viga(1, 1, 1, 1, 1, 1);
+    modeloViga.barra[0].setCargaLocal("A", p, -p, 0, 0);
+    agregarCombo(modeloViga, "A", {{1, "A"}});
+    solucion sol;
+    ASSERT_TRUE(resolverYEscribir(modeloViga, sol));
     const tablaCsv m = tabla("maximos.csv");
     cerca(m.numero(0, "Nmax"), p * L / 6, p * L);
     cerca(m.numero(0, "Nmin"), -p * L / 12, p * L);
@@ -211,14 +216,17 @@ TEST(Tablas, EnvolventeDeDosCombinaciones) {
     directorioTrabajo d;
     ASSERT_TRUE(d.listo());
     const double w = 2;
-    viga(1, 1, 0, 0, 1, 0);
-    barra[0].setCargaLocal("G", 0, 0, -w, -w);
-    barra[0].setCargaLocal("S", 0, 0, w / 2, w / 2);
-    agregarCombo("G", {{1, "G"}});
-    agregarCombo("S", {{1, "S"}});
-    ASSERT_TRUE(resolverYEscribir());
+    modelo modeloViga = viga(1, 1, 0, 0, 1, 0);
+    modeloViga.barra[0].setCargaLocal("G", 0, 0, -w, -w);
+    modeloViga.barra[0].setCargaLocal("S", 0, 0, w / 2, w / 2);
+    agregarCombo(modeloViga, "G", {{1, "G"}});
+    agregarCombo(modeloViga, "S", {{1, "S"}});
+    solucion sol;
+    ASSERT_TRUE(resolverYEscribir(modeloViga, sol));
 
     const tablaCsv e = tabla("envolventes.csv");
+    // The only interior extreme of either combination, M where V = 0, is at
+    // mid-span, station 10: no row beyond the stations.
     ASSERT_EQ(e.filas.size(), static_cast<std::size_t>(estacionesPorBarra));
     const double escalaM = w * L * L, escalaV = w * L;
     for (std::size_t k = 0; k < e.filas.size(); ++k) {
@@ -243,11 +251,11 @@ TEST(Tablas, EnvolventeDeDosCombinaciones) {
     // The same envelope through the model's interface, as the viewer asks
     // for it: only S active gives S everywhere; no active combination gives
     // no combination.
-    const envolventeBarra soloS = envolventeDeBarra(barra[0], {1});
+    const envolventeBarra soloS = envolventeDeBarra(sol.barras[0], {1});
     EXPECT_EQ(soloS.M.comboMaximo.minCoeff(), 1);
     EXPECT_EQ(soloS.M.comboMaximo.maxCoeff(), 1);
     cerca(soloS.M.minimo(10), -w * L * L / 16, escalaM);
-    const envolventeBarra ninguna = envolventeDeBarra(barra[0], {});
+    const envolventeBarra ninguna = envolventeDeBarra(sol.barras[0], {});
     EXPECT_EQ(ninguna.V.comboMinimo.maxCoeff(), -1);
     EXPECT_EQ(ninguna.x.size(), estacionesPorBarra);
 }

@@ -26,6 +26,15 @@ COMBOS = ["G,1", 'Q"2']
 ESTACIONES = 21
 # Lengths of the example's bars: columns of 3, beam of 4.
 LONGITUDES = {1: 3.0, 2: 4.0, 3: 3.0}
+# Rows of envolventes.csv at an interior extreme off the stations, per bar.
+# The columns carry no transverse load (their self weight acts along them,
+# a constant axial load): N and M are linear, V constant, none has an
+# interior extreme. The beam carries a uniform transverse load in both
+# combinations: V is linear and crosses zero once in each, where M peaks.
+# G,1 is symmetric (symmetric frame, both bases fixed, symmetric loads), so
+# its zero is at mid-span, station 10; the wind of Q"2 moves its zero off
+# the stations: one extra row.
+EXTREMOS_INTERIORES = {1: 0, 2: 1, 3: 0}
 
 ENCABEZADOS = {
     "desplazamientos.csv": "nudo,combo,ux,uy,giro",
@@ -45,7 +54,9 @@ CLAVES = {
     "extremos.csv": [(str(b), c) for b in BARRAS for c in COMBOS],
     "estaciones.csv": [(str(b), c) for b in BARRAS for c in COMBOS for _ in range(ESTACIONES)],
     "maximos.csv": [(str(b), c) for b in BARRAS for c in COMBOS],
-    "envolventes.csv": [(str(b),) for b in BARRAS for _ in range(ESTACIONES)],
+    "envolventes.csv": [
+        (str(b),) for b in BARRAS for _ in range(ESTACIONES + EXTREMOS_INTERIORES[b])
+    ],
 }
 
 fallos = []
@@ -102,16 +113,34 @@ def main():
                   f"archivos: {sorted(os.listdir(carpeta))}")
         for archivo in ENCABEZADOS:
             encabezado, cuerpo = verificarCsv(carpeta, archivo)
-            # Stations run evenly from 0 to the bar's length.
+            # Stations run evenly from 0 to the bar's length; in the envelope
+            # the rows at interior extremes come in between, in order of x.
             if archivo in ("estaciones.csv", "envolventes.csv"):
                 k = encabezado.index("x")
-                for i in range(0, len(cuerpo), ESTACIONES):
-                    bloque = [float(f[k]) for f in cuerpo[i : i + ESTACIONES]]
-                    L = LONGITUDES[int(cuerpo[i][0])]
-                    comprobar(bloque[0] == 0 and bloque[-1] == L, f"{archivo}: x de {bloque[0]} a {bloque[-1]}")
+                i = 0
+                while i < len(cuerpo):
+                    barra = int(cuerpo[i][0])
+                    n = ESTACIONES
+                    if archivo == "envolventes.csv":
+                        n += EXTREMOS_INTERIORES[barra]
+                    todas = [float(f[k]) for f in cuerpo[i : i + n]]
+                    L = LONGITUDES[barra]
                     paso = L / (ESTACIONES - 1)
-                    comprobar(all(abs(x - j * paso) < 1e-12 * L for j, x in enumerate(bloque)),
+                    enEstacion = [abs(x / paso - round(x / paso)) < 1e-12 * ESTACIONES for x in todas]
+                    bloque = [x for x, e in zip(todas, enEstacion) if e]
+                    extras = [f for f, e in zip(cuerpo[i : i + n], enEstacion) if not e]
+                    comprobar(bloque[0] == 0 and bloque[-1] == L, f"{archivo}: x de {bloque[0]} a {bloque[-1]}")
+                    comprobar(len(bloque) == ESTACIONES and
+                              all(abs(x - j * paso) < 1e-12 * L for j, x in enumerate(bloque)),
                               f"{archivo}: estaciones {bloque}")
+                    comprobar(todas == sorted(todas), f"{archivo}: x fuera de orden {todas}")
+                    # The extra row of the beam is where the shear of Q"2 is
+                    # zero: its smallest V there is that zero.
+                    for f in extras:
+                        v = float(f[encabezado.index("Vmin")])
+                        comprobar(f[encabezado.index("combo_Vmin")] == 'Q"2' and abs(v) < 1e-9,
+                                  f"{archivo}: fila de x = {f[k]} sin cortante nulo: {f}")
+                    i += n
         resumen = leer(carpeta, "resumen.txt")
         for c in COMBOS:
             comprobar(f"\nCombinación {c}\n" in resumen, f"resumen.txt: falta la combinación {c}")

@@ -9,17 +9,14 @@
 
 #include "archivoTemporal.h"
 #include "funcionLeerArchivo.h"
-#include "globales.h"
+#include "funcionSolucionU.h"
 #include "porticoRectangular.h"
 
-// Reads an input file text into the global model (console discarded).
-inline void leerModelo(const std::string& texto) {
+// Reads an input file text into a model (console discarded).
+inline modelo leerModelo(const std::string& texto) {
     archivoTemporal f(texto);
-    nudo.clear();
-    barra.clear();
-    nombreArchivo = f.nombre();
     capturaConsola consola;
-    funcionLeerArchivo();
+    return funcionLeerArchivo(f.nombre());
 }
 
 inline std::string textoPortico(int pisos, int vanos) {
@@ -38,10 +35,10 @@ inline std::string porticoConNudoSuelto(int pisos, int vanos, int numero) {
 // Base reactions of the generated frame against its loads (summed by hand):
 // every beam carries −20 over 5, so ΣRy = 100·S·B; wind 10 along X at every
 // floor of combination 1, so ΣRx = −10·S there.
-inline void reaccionesEquilibranPortico(int pisos, int vanos) {
+inline void reaccionesEquilibranPortico(const solucion& s, int pisos, int vanos) {
     for (int c = 0; c < 2; ++c) {
         double rx = 0, ry = 0;
-        for (const auto& n : nudo) {
+        for (const resultadosNudo& n : s.nudos) {
             rx += n.getReaccionX(c);
             ry += n.getReaccionY(c);
         }

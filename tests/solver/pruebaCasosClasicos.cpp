@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "archivoTemporal.h"
+#include "extremosBarra.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 #include "modeloPrueba.h"
 
 namespace {
@@ -22,23 +22,24 @@ void cerca(double a, double b, double referencia, const char* que) {
 }
 
 // Solves and checks that the solver prints no warning.
-void resolverSinAvisos() {
+solucion resolverSinAvisos(const modelo& m) {
     capturaConsola consola;
-    funcionSolucionU();
+    solucion s = funcionSolucionU(m);
     EXPECT_EQ(consola.texto().find("Advertencia"), std::string::npos) << consola.texto();
+    return s;
 }
 
 // Horizontal beam of length L between two nodes with the given supports and
 // a uniform transverse load −w (downwards) on the whole span.
-void vigaConCargaUniforme(double L, double w, Eigen::Vector3i apoyo0, Eigen::Vector3i apoyo1,
-                          double ai = 1, double af = 1) {
-    vaciarModelo();
-    agregarNudo(0, 0, apoyo0(0), apoyo0(1), apoyo0(2));
-    agregarNudo(L, 0, apoyo1(0), apoyo1(1), apoyo1(2));
-    agregarBarra(0, 1, E, A, I, ai, af);
-    barra[0].setCargaLocal("Q", 0, 0, -w, -w);
-    agregarCombo("C1", {{1.0, "Q"}});
-    resolverSinAvisos();
+solucion vigaConCargaUniforme(double L, double w, Eigen::Vector3i apoyo0, Eigen::Vector3i apoyo1,
+                              double ai = 1, double af = 1) {
+    modelo m;
+    agregarNudo(m, 0, 0, apoyo0(0), apoyo0(1), apoyo0(2));
+    agregarNudo(m, L, 0, apoyo1(0), apoyo1(1), apoyo1(2));
+    agregarBarra(m, 0, 1, E, A, I, ai, af);
+    m.barra[0].setCargaLocal("Q", 0, 0, -w, -w);
+    agregarCombo(m, "C1", {{1.0, "Q"}});
+    return resolverSinAvisos(m);
 }
 
 }  // namespace
@@ -46,28 +47,28 @@ void vigaConCargaUniforme(double L, double w, Eigen::Vector3i apoyo0, Eigen::Vec
 // Cantilever with tip load P: v = PL³/3EI, θ = PL²/2EI; reactions P and PL.
 TEST(CasosClasicos, VoladizoConCargaEnLaPunta) {
     const double L = 3, P = 12;
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 1);
-    agregarNudo(L, 0);
-    agregarBarra(0, 1, E, A, I);
-    nudo[1].setCargaPuntual("P", 0, -P, 0);
-    agregarCombo("C1", {{1.0, "P"}});
-    resolverSinAvisos();
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 1);
+    agregarNudo(m, L, 0);
+    agregarBarra(m, 0, 1, E, A, I);
+    m.nudo[1].setCargaPuntual("P", 0, -P, 0);
+    agregarCombo(m, "C1", {{1.0, "P"}});
+    const solucion s = resolverSinAvisos(m);
 
     const double v = P * L * L * L / (3 * EI), th = P * L * L / (2 * EI);
-    cerca(nudo[1].getDesplazamientoY(0), -v, v, "flecha en la punta");
-    cerca(nudo[1].getGiroZ(0), -th, th, "giro en la punta");
-    cerca(nudo[1].getDesplazamientoX(0), 0, v, "sin desplazamiento axial");
-    cerca(nudo[0].getReaccionX(0), 0, P, "Rx");
-    cerca(nudo[0].getReaccionY(0), P, P, "Ry");
-    cerca(nudo[0].getReaccionM(0), P * L, P * L, "momento de empotramiento");
+    cerca(s.nudos[1].getDesplazamientoY(0), -v, v, "flecha en la punta");
+    cerca(s.nudos[1].getGiroZ(0), -th, th, "giro en la punta");
+    cerca(s.nudos[1].getDesplazamientoX(0), 0, v, "sin desplazamiento axial");
+    cerca(s.nudos[0].getReaccionX(0), 0, P, "Rx");
+    cerca(s.nudos[0].getReaccionY(0), P, P, "Ry");
+    cerca(s.nudos[0].getReaccionM(0), P * L, P * L, "momento de empotramiento");
     // The free end has nothing to react.
-    EXPECT_TRUE(modeloResuelto);
-    EXPECT_EQ(noLibres, 3);
-    EXPECT_EQ(noRestringidos, 3);
+    EXPECT_TRUE(s.resuelto);
+    EXPECT_EQ(s.noLibres, 3);
+    EXPECT_EQ(s.noRestringidos, 3);
     // Internal forces: V = P along the bar, M from −PL to 0.
-    const Eigen::MatrixXd V = barra[0].getSolicitacionCortante(0, 2);
-    const Eigen::MatrixXd M = barra[0].getSolicitacionMomento(0, 2);
+    const Eigen::MatrixXd V = s.barras[0].getSolicitacionCortante(0, 2);
+    const Eigen::MatrixXd M = s.barras[0].getSolicitacionMomento(0, 2);
     cerca(V(1, 0), P, P, "V al inicio");
     cerca(M(1, 0), -P * L, P * L, "M en el empotramiento");
     cerca(M(1, 1), 0, P * L, "M en la punta");
@@ -77,23 +78,23 @@ TEST(CasosClasicos, VoladizoConCargaEnLaPunta) {
 // M = wL²/8 and V = 0 at L/2, end slope wL³/24EI, reactions wL/2.
 TEST(CasosClasicos, SimplementeApoyadaConCargaUniforme) {
     const double L = 6, w = 5;
-    vigaConCargaUniforme(L, w, {1, 1, 0}, {0, 1, 0});
+    const solucion s = vigaConCargaUniforme(L, w, {1, 1, 0}, {0, 1, 0});
 
-    cerca(nudo[0].getReaccionY(0), w * L / 2, w * L, "reacción izquierda");
-    cerca(nudo[1].getReaccionY(0), w * L / 2, w * L, "reacción derecha");
+    cerca(s.nudos[0].getReaccionY(0), w * L / 2, w * L, "reacción izquierda");
+    cerca(s.nudos[1].getReaccionY(0), w * L / 2, w * L, "reacción derecha");
     const double th = w * L * L * L / (24 * EI);
-    cerca(nudo[0].getGiroZ(0), -th, th, "giro en el apoyo izquierdo");
-    cerca(nudo[1].getGiroZ(0), th, th, "giro en el apoyo derecho");
+    cerca(s.nudos[0].getGiroZ(0), -th, th, "giro en el apoyo izquierdo");
+    cerca(s.nudos[1].getGiroZ(0), th, th, "giro en el apoyo derecho");
 
-    const Eigen::MatrixXd M = barra[0].getSolicitacionMomento(0, 3);
-    const Eigen::MatrixXd V = barra[0].getSolicitacionCortante(0, 3);
+    const Eigen::MatrixXd M = s.barras[0].getSolicitacionMomento(0, 3);
+    const Eigen::MatrixXd V = s.barras[0].getSolicitacionCortante(0, 3);
     cerca(M(1, 1), w * L * L / 8, w * L * L, "momento en L/2");
     cerca(V(1, 1), 0, w * L, "cortante nulo en L/2");
-    cerca(barra[0].getXvcero(0), L / 2, L, "posición de cortante nulo");
-    cerca(barra[0].getMmax(0), w * L * L / 8, w * L * L, "momento máximo");
+    cerca(ceroDelCortante(s.barras[0], 0).x, L / 2, L, "posición de cortante nulo");
+    cerca(ceroDelCortante(s.barras[0], 0).valor, w * L * L / 8, w * L * L, "momento máximo");
 
     const double f = 5 * w * std::pow(L, 4) / (384 * EI);
-    const Eigen::MatrixXd d = barra[0].getBarraDeformada(0, 3, 1.0);
+    const Eigen::MatrixXd d = s.barras[0].getBarraDeformada(0, 3, 1.0);
     cerca(d(1, 1), -f, f, "flecha en L/2");
 }
 
@@ -101,32 +102,33 @@ TEST(CasosClasicos, SimplementeApoyadaConCargaUniforme) {
 // wL/3, zero shear at L/√3 where M = wL²/(9√3).
 TEST(CasosClasicos, SimplementeApoyadaConCargaTriangular) {
     const double L = 6, w = 9;
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 0);
-    agregarNudo(L, 0, 0, 1, 0);
-    agregarBarra(0, 1, E, A, I);
-    barra[0].setCargaLocal("T", 0, 0, 0, -w);
-    agregarCombo("C1", {{1.0, "T"}});
-    resolverSinAvisos();
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 0);
+    agregarNudo(m, L, 0, 0, 1, 0);
+    agregarBarra(m, 0, 1, E, A, I);
+    m.barra[0].setCargaLocal("T", 0, 0, 0, -w);
+    agregarCombo(m, "C1", {{1.0, "T"}});
+    const solucion s = resolverSinAvisos(m);
 
-    cerca(nudo[0].getReaccionY(0), w * L / 6, w * L, "reacción izquierda");
-    cerca(nudo[1].getReaccionY(0), w * L / 3, w * L, "reacción derecha");
-    cerca(barra[0].getXvcero(0), L / std::sqrt(3.0), L, "momento máximo en L/√3");
-    cerca(barra[0].getMmax(0), w * L * L / (9 * std::sqrt(3.0)), w * L * L, "momento máximo");
+    cerca(s.nudos[0].getReaccionY(0), w * L / 6, w * L, "reacción izquierda");
+    cerca(s.nudos[1].getReaccionY(0), w * L / 3, w * L, "reacción derecha");
+    cerca(ceroDelCortante(s.barras[0], 0).x, L / std::sqrt(3.0), L, "momento máximo en L/√3");
+    cerca(ceroDelCortante(s.barras[0], 0).valor, w * L * L / (9 * std::sqrt(3.0)), w * L * L,
+          "momento máximo");
 }
 
 // Propped cantilever, uniform w: reactions 5wL/8 (fixed) and 3wL/8 (prop),
 // fixing moment wL²/8, slope wL³/48EI at the prop.
 TEST(CasosClasicos, EmpotradaApoyadaConCargaUniforme) {
     const double L = 5, w = 8;
-    vigaConCargaUniforme(L, w, {1, 1, 1}, {0, 1, 0});
+    const solucion s = vigaConCargaUniforme(L, w, {1, 1, 1}, {0, 1, 0});
 
-    cerca(nudo[0].getReaccionY(0), 5 * w * L / 8, w * L, "reacción del empotramiento");
-    cerca(nudo[1].getReaccionY(0), 3 * w * L / 8, w * L, "reacción del apoyo");
-    cerca(nudo[0].getReaccionM(0), w * L * L / 8, w * L * L, "momento de empotramiento");
-    cerca(nudo[1].getGiroZ(0), w * std::pow(L, 3) / (48 * EI), w * std::pow(L, 3) / EI,
+    cerca(s.nudos[0].getReaccionY(0), 5 * w * L / 8, w * L, "reacción del empotramiento");
+    cerca(s.nudos[1].getReaccionY(0), 3 * w * L / 8, w * L, "reacción del apoyo");
+    cerca(s.nudos[0].getReaccionM(0), w * L * L / 8, w * L * L, "momento de empotramiento");
+    cerca(s.nudos[1].getGiroZ(0), w * std::pow(L, 3) / (48 * EI), w * std::pow(L, 3) / EI,
           "giro en el apoyo");
-    const Eigen::MatrixXd M = barra[0].getSolicitacionMomento(0, 2);
+    const Eigen::MatrixXd M = s.barras[0].getSolicitacionMomento(0, 2);
     cerca(M(1, 0), -w * L * L / 8, w * L * L, "M negativo en el empotramiento");
     cerca(M(1, 1), 0, w * L * L, "M nulo en el apoyo");
 }
@@ -135,32 +137,33 @@ TEST(CasosClasicos, EmpotradaApoyadaConCargaUniforme) {
 // mid-span deflection wL⁴/384EI.
 TEST(CasosClasicos, BiempotradaConCargaUniforme) {
     const double L = 4, w = 6;
-    vigaConCargaUniforme(L, w, {1, 1, 1}, {1, 1, 1});
+    const solucion s = vigaConCargaUniforme(L, w, {1, 1, 1}, {1, 1, 1});
 
-    EXPECT_EQ(noLibres, 0);
-    cerca(nudo[0].getReaccionY(0), w * L / 2, w * L, "reacción izquierda");
-    cerca(nudo[1].getReaccionY(0), w * L / 2, w * L, "reacción derecha");
-    cerca(nudo[0].getReaccionM(0), w * L * L / 12, w * L * L, "momento izquierdo");
-    cerca(nudo[1].getReaccionM(0), -w * L * L / 12, w * L * L, "momento derecho");
-    const Eigen::MatrixXd M = barra[0].getSolicitacionMomento(0, 3);
+    EXPECT_EQ(s.noLibres, 0);
+    cerca(s.nudos[0].getReaccionY(0), w * L / 2, w * L, "reacción izquierda");
+    cerca(s.nudos[1].getReaccionY(0), w * L / 2, w * L, "reacción derecha");
+    cerca(s.nudos[0].getReaccionM(0), w * L * L / 12, w * L * L, "momento izquierdo");
+    cerca(s.nudos[1].getReaccionM(0), -w * L * L / 12, w * L * L, "momento derecho");
+    const Eigen::MatrixXd M = s.barras[0].getSolicitacionMomento(0, 3);
     cerca(M(1, 0), -w * L * L / 12, w * L * L, "M en el extremo");
     cerca(M(1, 1), w * L * L / 24, w * L * L, "M en L/2");
     const double f = w * std::pow(L, 4) / (384 * EI);
-    cerca(barra[0].getBarraDeformada(0, 3, 1.0)(1, 1), -f, f, "flecha en L/2");
+    cerca(s.barras[0].getBarraDeformada(0, 3, 1.0)(1, 1), -f, f, "flecha en L/2");
 }
 
 // A bar hinged at its end between two fully fixed nodes behaves as a propped
 // cantilever: 5wL/8, 3wL/8, wL²/8 and no moment through the hinge.
 TEST(CasosClasicos, BarraArticuladaEnUnExtremo) {
     const double L = 5, w = 8;
-    vigaConCargaUniforme(L, w, {1, 1, 1}, {1, 1, 1}, 1.0, 0.0);
+    const solucion s = vigaConCargaUniforme(L, w, {1, 1, 1}, {1, 1, 1}, 1.0, 0.0);
 
-    cerca(nudo[0].getReaccionY(0), 5 * w * L / 8, w * L, "reacción del lado rígido");
-    cerca(nudo[1].getReaccionY(0), 3 * w * L / 8, w * L, "reacción del lado articulado");
-    cerca(nudo[0].getReaccionM(0), w * L * L / 8, w * L * L, "momento de empotramiento");
-    cerca(nudo[1].getReaccionM(0), 0, w * L * L, "sin momento en la articulación");
-    cerca(barra[0].getSolicitacionMomento(0, 2)(1, 1), 0, w * L * L, "M nulo en la articulación");
-    cerca(barra[0].getXvcero(0), 5 * L / 8, L, "cortante nulo en 5L/8");
+    cerca(s.nudos[0].getReaccionY(0), 5 * w * L / 8, w * L, "reacción del lado rígido");
+    cerca(s.nudos[1].getReaccionY(0), 3 * w * L / 8, w * L, "reacción del lado articulado");
+    cerca(s.nudos[0].getReaccionM(0), w * L * L / 8, w * L * L, "momento de empotramiento");
+    cerca(s.nudos[1].getReaccionM(0), 0, w * L * L, "sin momento en la articulación");
+    cerca(s.barras[0].getSolicitacionMomento(0, 2)(1, 1), 0, w * L * L,
+          "M nulo en la articulación");
+    cerca(ceroDelCortante(s.barras[0], 0).x, 5 * L / 8, L, "cortante nulo en 5L/8");
 }
 
 // Elastic support: a node held transversally only by a spring k (the bar is
@@ -168,35 +171,35 @@ TEST(CasosClasicos, BarraArticuladaEnUnExtremo) {
 // bar it moves F·L/EA.
 TEST(CasosClasicos, ApoyoElastico) {
     const double L = 2, k = 500, F = 30, H = 40;
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 1);
-    agregarNudo(L, 0, 0, 0, 1);
-    agregarBarra(0, 1, E, A, I, 0.0, 0.0);
-    nudo[1].setResorte(0, k, 0);
-    nudo[1].setCargaPuntual("F", H, F, 0);
-    agregarCombo("C1", {{1.0, "F"}});
-    resolverSinAvisos();
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 1);
+    agregarNudo(m, L, 0, 0, 0, 1);
+    agregarBarra(m, 0, 1, E, A, I, 0.0, 0.0);
+    m.nudo[1].setResorte(0, k, 0);
+    m.nudo[1].setCargaPuntual("F", H, F, 0);
+    agregarCombo(m, "C1", {{1.0, "F"}});
+    const solucion s = resolverSinAvisos(m);
 
-    cerca(nudo[1].getDesplazamientoY(0), F / k, F / k, "desplazamiento F/k");
-    cerca(nudo[1].getReaccionY(0), -F, F, "fuerza del resorte");
-    cerca(nudo[1].getDesplazamientoX(0), H * L / (E * A), H * L / (E * A), "alargamiento");
-    cerca(nudo[0].getReaccionX(0), -H, H, "reacción axial");
-    cerca(nudo[0].getReaccionY(0), 0, F, "la barra articulada no lleva cortante");
+    cerca(s.nudos[1].getDesplazamientoY(0), F / k, F / k, "desplazamiento F/k");
+    cerca(s.nudos[1].getReaccionY(0), -F, F, "fuerza del resorte");
+    cerca(s.nudos[1].getDesplazamientoX(0), H * L / (E * A), H * L / (E * A), "alargamiento");
+    cerca(s.nudos[0].getReaccionX(0), -H, H, "reacción axial");
+    cerca(s.nudos[0].getReaccionY(0), 0, F, "la barra articulada no lleva cortante");
 
     // Spring in parallel with a cantilever tip: v = P/(3EI/L³ + k).
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 1);
-    agregarNudo(L, 0);
-    agregarBarra(0, 1, E, A, I);
-    nudo[1].setResorte(0, k * 1000, 0);
-    nudo[1].setCargaPuntual("P", 0, -F, 0);
-    agregarCombo("C1", {{1.0, "P"}});
-    resolverSinAvisos();
+    modelo m2;
+    agregarNudo(m2, 0, 0, 1, 1, 1);
+    agregarNudo(m2, L, 0);
+    agregarBarra(m2, 0, 1, E, A, I);
+    m2.nudo[1].setResorte(0, k * 1000, 0);
+    m2.nudo[1].setCargaPuntual("P", 0, -F, 0);
+    agregarCombo(m2, "C1", {{1.0, "P"}});
+    const solucion s2 = resolverSinAvisos(m2);
     const double kv = 3 * EI / (L * L * L);
     const double v = F / (kv + k * 1000);
-    cerca(nudo[1].getDesplazamientoY(0), -v, v, "flecha con resorte");
-    cerca(nudo[1].getReaccionY(0), k * 1000 * v, F, "fuerza del resorte");
-    cerca(nudo[0].getReaccionY(0), kv * v, F, "reacción del empotramiento");
+    cerca(s2.nudos[1].getDesplazamientoY(0), -v, v, "flecha con resorte");
+    cerca(s2.nudos[1].getReaccionY(0), k * 1000 * v, F, "fuerza del resorte");
+    cerca(s2.nudos[0].getReaccionY(0), kv * v, F, "reacción del empotramiento");
 }
 
 // Inclined simply supported bar from (0,0) to (3,4) under a vertical load w
@@ -204,42 +207,42 @@ TEST(CasosClasicos, ApoyoElastico) {
 // −2w at the pin, +2w at the roller; mid-length moment w·L·a/8 = 15w/8.
 TEST(CasosClasicos, BarraInclinadaConCargaGlobal) {
     const double w = 4;
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 0);
-    agregarNudo(3, 4, 0, 1, 0);
-    agregarBarra(0, 1, E, A, I);
-    barra[0].setCargaGlobal("G", w, w, 0, -1);
-    agregarCombo("C1", {{1.0, "G"}});
-    resolverSinAvisos();
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 0);
+    agregarNudo(m, 3, 4, 0, 1, 0);
+    agregarBarra(m, 0, 1, E, A, I);
+    m.barra[0].setCargaGlobal("G", w, w, 0, -1);
+    agregarCombo(m, "C1", {{1.0, "G"}});
+    const solucion s = resolverSinAvisos(m);
 
-    cerca(nudo[0].getReaccionX(0), 0, w, "sin reacción horizontal");
-    cerca(nudo[0].getReaccionY(0), 2.5 * w, w, "reacción en el apoyo fijo");
-    cerca(nudo[1].getReaccionY(0), 2.5 * w, w, "reacción en el apoyo móvil");
-    const Eigen::MatrixXd N = barra[0].getSolicitacionAxial(0, 2);
+    cerca(s.nudos[0].getReaccionX(0), 0, w, "sin reacción horizontal");
+    cerca(s.nudos[0].getReaccionY(0), 2.5 * w, w, "reacción en el apoyo fijo");
+    cerca(s.nudos[1].getReaccionY(0), 2.5 * w, w, "reacción en el apoyo móvil");
+    const Eigen::MatrixXd N = s.barras[0].getSolicitacionAxial(0, 2);
     cerca(N(1, 0), -2 * w, w, "compresión al pie");
     cerca(N(1, 1), 2 * w, w, "tracción arriba");
-    cerca(barra[0].getSolicitacionMomento(0, 3)(1, 1), 15 * w / 8, w, "momento a media barra");
+    cerca(s.barras[0].getSolicitacionMomento(0, 3)(1, 1), 15 * w / 8, w, "momento a media barra");
 }
 
 // Portal frame of the worked example (columns C30, beam V30x50, E = 2.1e7,
 // specific weight 24): reactions balance the loads of both combinations, and
 // C1 is symmetric.
 TEST(CasosClasicos, PorticoDelEjemploEnEquilibrio) {
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 1);
-    agregarNudo(0, 3);
-    agregarNudo(4, 3);
-    agregarNudo(4, 0, 1, 1, 1);
-    const int b1 = agregarBarra(0, 1, 2.1e7, 0.09, 0.3 * std::pow(0.3, 3) / 12);
-    const int b2 = agregarBarra(1, 2, 2.1e7, 0.15, 0.3 * std::pow(0.5, 3) / 12);
-    const int b3 = agregarBarra(2, 3, 2.1e7, 0.09, 0.3 * std::pow(0.3, 3) / 12);
-    for (int b : {b1, b2, b3}) barra[b].setPesoEspecifico(24);
-    nudo[1].setCargaPuntual("W", 10, 0, 0);
-    barra[b2].setCargaLocal("CV", 0, 0, -15, -15);
-    for (auto& b : barra) b.setPesoPropio("PP");
-    agregarCombo("C1", {{1.2, "PP"}, {1.6, "CV"}});
-    agregarCombo("C2", {{1.0, "PP"}, {1.0, "CV"}, {1.0, "W"}});
-    resolverSinAvisos();
+    modelo m;
+    agregarNudo(m, 0, 0, 1, 1, 1);
+    agregarNudo(m, 0, 3);
+    agregarNudo(m, 4, 3);
+    agregarNudo(m, 4, 0, 1, 1, 1);
+    const int b1 = agregarBarra(m, 0, 1, 2.1e7, 0.09, 0.3 * std::pow(0.3, 3) / 12);
+    const int b2 = agregarBarra(m, 1, 2, 2.1e7, 0.15, 0.3 * std::pow(0.5, 3) / 12);
+    const int b3 = agregarBarra(m, 2, 3, 2.1e7, 0.09, 0.3 * std::pow(0.3, 3) / 12);
+    for (int b : {b1, b2, b3}) m.barra[b].setPesoEspecifico(24);
+    m.nudo[1].setCargaPuntual("W", 10, 0, 0);
+    m.barra[b2].setCargaLocal("CV", 0, 0, -15, -15);
+    for (auto& b : m.barra) b.setPesoPropio("PP");
+    agregarCombo(m, "C1", {{1.2, "PP"}, {1.6, "CV"}});
+    agregarCombo(m, "C2", {{1.0, "PP"}, {1.0, "CV"}, {1.0, "W"}});
+    const solucion s = resolverSinAvisos(m);
 
     // Hand totals: column weight 0.09·24·3 = 6.48 each, beam weight
     // 0.15·24·4 = 14.4, live load 15·4 = 60, wind 10 at (0, 3).
@@ -247,18 +250,18 @@ TEST(CasosClasicos, PorticoDelEjemploEnEquilibrio) {
     const double fy[2] = {1.2 * (2 * col + viga) + 1.6 * cv, 2 * col + viga + cv};
     const double fx[2] = {0, 10};
     // Moment of the loads about node 1 (origin), counter-clockwise positive.
-    const double m[2] = {-(1.2 * viga + 1.6 * cv) * 2 - 1.2 * col * 4,
-                         -(viga + cv) * 2 - col * 4 - 10 * 3};
+    const double mz[2] = {-(1.2 * viga + 1.6 * cv) * 2 - 1.2 * col * 4,
+                          -(viga + cv) * 2 - col * 4 - 10 * 3};
     for (int c = 0; c < 2; ++c) {
-        const double rx = nudo[0].getReaccionX(c) + nudo[3].getReaccionX(c);
-        const double ry = nudo[0].getReaccionY(c) + nudo[3].getReaccionY(c);
-        const double rm =
-            nudo[0].getReaccionM(c) + nudo[3].getReaccionM(c) + 4 * nudo[3].getReaccionY(c);
+        const double rx = s.nudos[0].getReaccionX(c) + s.nudos[3].getReaccionX(c);
+        const double ry = s.nudos[0].getReaccionY(c) + s.nudos[3].getReaccionY(c);
+        const double rm = s.nudos[0].getReaccionM(c) + s.nudos[3].getReaccionM(c) +
+                          4 * s.nudos[3].getReaccionY(c);
         cerca(rx + fx[c], 0, fy[c], "equilibrio en X");
         cerca(ry - fy[c], 0, fy[c], "equilibrio en Y");
-        cerca(rm + m[c], 0, 4 * fy[c], "equilibrio de momentos");
+        cerca(rm + mz[c], 0, 4 * fy[c], "equilibrio de momentos");
     }
-    cerca(nudo[0].getReaccionY(0), fy[0] / 2, fy[0], "C1 simétrico");
-    cerca(nudo[0].getReaccionX(0), -nudo[3].getReaccionX(0), fy[0], "C1 simétrico en X");
-    cerca(nudo[0].getReaccionM(0), -nudo[3].getReaccionM(0), fy[0], "C1 simétrico en M");
+    cerca(s.nudos[0].getReaccionY(0), fy[0] / 2, fy[0], "C1 simétrico");
+    cerca(s.nudos[0].getReaccionX(0), -s.nudos[3].getReaccionX(0), fy[0], "C1 simétrico en X");
+    cerca(s.nudos[0].getReaccionM(0), -s.nudos[3].getReaccionM(0), fy[0], "C1 simétrico en M");
 }

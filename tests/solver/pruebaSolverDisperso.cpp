@@ -19,7 +19,6 @@
 #include "etapasSolucion.h"
 #include "funcionLeerArchivo.h"
 #include "funcionSolucionU.h"
-#include "globales.h"
 #include "modeloAleatorio.h"
 #include "modeloPrueba.h"
 #include "porticoPrueba.h"
@@ -58,17 +57,18 @@ Eigen::MatrixXd filas(const Eigen::MatrixXd& m, const Eigen::VectorXi& g) {
 }
 
 // End forces of every bar (rows N, V, M at start and end; one column per
-// combination) from the displacements u, on copies of the bars.
-Eigen::MatrixXd fuerzasDeExtremo(const Eigen::MatrixXd& desplazamientos) {
-    Eigen::MatrixXd f(6 * barra.size(), noCombos);
-    for (size_t j = 0; j < barra.size(); ++j) {
-        objBarra2d b = barra[j];
-        b.setDesplazamientos(filas(desplazamientos, b.getGdl()));
-        for (int c = 0; c < noCombos; ++c) {
+// combination) from the displacements u, on copies of the bar results.
+Eigen::MatrixXd fuerzasDeExtremo(const modelo& m, const solucion& s,
+                                 const Eigen::MatrixXd& desplazamientos) {
+    Eigen::MatrixXd f(6 * m.barra.size(), m.noCombos);
+    for (size_t j = 0; j < m.barra.size(); ++j) {
+        resultadosBarra b = s.barras[j];
+        b.setDesplazamientos(filas(desplazamientos, m.barra[j].getGdl()));
+        for (int c = 0; c < m.noCombos; ++c) {
             const Eigen::MatrixXd n = b.getSolicitacionAxial(c, 2);
             const Eigen::MatrixXd v = b.getSolicitacionCortante(c, 2);
-            const Eigen::MatrixXd m = b.getSolicitacionMomento(c, 2);
-            f.block(6 * j, c, 6, 1) << n(1, 0), n(1, 1), v(1, 0), v(1, 1), m(1, 0), m(1, 1);
+            const Eigen::MatrixXd mo = b.getSolicitacionMomento(c, 2);
+            f.block(6 * j, c, 6, 1) << n(1, 0), n(1, 1), v(1, 0), v(1, 1), mo(1, 0), mo(1, 1);
         }
     }
     return f;
@@ -80,52 +80,56 @@ int veces(const std::string& texto, const std::string& que) {
     return n;
 }
 
-// Reactions as each node reports them (spring forces in sprung directions).
-Eigen::MatrixXd reaccionesDeNudos(const Eigen::MatrixXd& r) {
-    Eigen::MatrixXd f(3 * nudo.size(), noCombos);
-    for (size_t m = 0; m < nudo.size(); ++m) {
-        objNudo2d n = nudo[m];
-        n.setReacciones(filas(r, n.getGdl()));
-        for (int c = 0; c < noCombos; ++c)
-            f.block(3 * m, c, 3, 1) << n.getReaccionX(c), n.getReaccionY(c), n.getReaccionM(c);
+// Reactions as each node reports them (spring forces in sprung directions,
+// from the displacements of the solve).
+Eigen::MatrixXd reaccionesDeNudos(const modelo& m, const solucion& s, const Eigen::MatrixXd& r) {
+    Eigen::MatrixXd f(3 * m.nudo.size(), m.noCombos);
+    for (size_t k = 0; k < m.nudo.size(); ++k) {
+        const objNudo2d& nudo = m.nudo[k];
+        const resultadosNudo n(nudo, filas(s.u, nudo.getGdl()), filas(r, nudo.getGdl()));
+        for (int c = 0; c < m.noCombos; ++c)
+            f.block(3 * k, c, 3, 1) << n.getReaccionX(c), n.getReaccionY(c), n.getReaccionM(c);
     }
     return f;
 }
 
-// Solves the model held in the globals and compares with the dense solve;
-// condicionExigida: the model is well conditioned and must meet 1e-10.
-void compararConSolucionDensa(const std::string& modelo, bool condicionExigida) {
+// Solves the model and compares with the dense solve; condicionExigida: the
+// model is well conditioned and must meet 1e-10.
+void compararConSolucionDensa(const modelo& m, const std::string& nombre, bool condicionExigida) {
+    solucion s;
     {
         capturaConsola consola;
-        funcionSolucionU();
+        s = funcionSolucionU(m);
     }
-    ASSERT_TRUE(modeloResuelto) << modelo;
+    ASSERT_TRUE(s.resuelto) << nombre;
     const Eigen::MatrixXd uLDensa =
-        noLibres == 0
-            ? Eigen::MatrixXd::Zero(0, noCombos)
-            : Eigen::MatrixXd(Eigen::FullPivLU<Eigen::MatrixXd>(Eigen::MatrixXd(kLL)).solve(pL));
-    Eigen::MatrixXd uDensa = Eigen::MatrixXd::Zero(u.rows(), u.cols());
-    for (int i = 0; i < noLibres; ++i) uDensa.row(gdlLibres[i]) = uLDensa.row(i);
-    const Eigen::MatrixXd rDensa = Eigen::MatrixXd(kEstructura) * uDensa - pCombo;
+        s.noLibres == 0
+            ? Eigen::MatrixXd::Zero(0, m.noCombos)
+            : Eigen::MatrixXd(
+                  Eigen::FullPivLU<Eigen::MatrixXd>(Eigen::MatrixXd(s.kLL)).solve(s.pL));
+    Eigen::MatrixXd uDensa = Eigen::MatrixXd::Zero(s.u.rows(), s.u.cols());
+    for (int i = 0; i < s.noLibres; ++i) uDensa.row(s.gdlLibres[i]) = uLDensa.row(i);
+    const Eigen::MatrixXd rDensa = Eigen::MatrixXd(s.kEstructura) * uDensa - s.pCombo;
 
-    const double tol = toleranciaPara(Eigen::MatrixXd(kLL));
+    const double tol = toleranciaPara(Eigen::MatrixXd(s.kLL));
     if (condicionExigida) {
-        EXPECT_EQ(tol, toleranciaRelativa) << modelo;
+        EXPECT_EQ(tol, toleranciaRelativa) << nombre;
     }
-    concuerdan(u, uDensa, tol, modelo + ": desplazamientos");
-    concuerdan(reaccionesDeNudos(reacciones), reaccionesDeNudos(rDensa), tol,
-               modelo + ": reacciones");
-    concuerdan(fuerzasDeExtremo(u), fuerzasDeExtremo(uDensa), tol, modelo + ": fuerzas de extremo");
+    concuerdan(s.u, uDensa, tol, nombre + ": desplazamientos");
+    concuerdan(reaccionesDeNudos(m, s, s.reacciones), reaccionesDeNudos(m, s, rDensa), tol,
+               nombre + ": reacciones");
+    concuerdan(fuerzasDeExtremo(m, s, s.u), fuerzasDeExtremo(m, s, uDensa), tol,
+               nombre + ": fuerzas de extremo");
 }
 
 }  // namespace
 
 TEST(SolverDisperso, ConcuerdaConLaSolucionDensaEnModelosAleatorios) {
     std::mt19937 gen(semillaModelosAleatorios);
-    for (int modelo = 0; modelo < cantidadModelosAleatorios; ++modelo) {
+    for (int k = 0; k < cantidadModelosAleatorios; ++k) {
         resultante porCaso[2];
-        construirModeloAleatorio(gen, porCaso);
-        compararConSolucionDensa("modelo " + std::to_string(modelo), false);
+        const modelo m = construirModeloAleatorio(gen, porCaso);
+        compararConSolucionDensa(m, "modelo " + std::to_string(k), false);
     }
 }
 
@@ -137,59 +141,59 @@ TEST(SolverDisperso, ConcuerdaConLaSolucionDensaEnLosEjemplos) {
         std::ostringstream texto;
         texto << f.rdbuf();
         ASSERT_FALSE(texto.str().empty()) << archivo;
-        leerModelo(texto.str());
-        compararConSolucionDensa(archivo, true);
+        compararConSolucionDensa(leerModelo(texto.str()), archivo, true);
     }
 }
 
 // A singular kLL of up to 2,000 free freedoms is solved by the dense LU with
 // complete pivoting exactly as before: the same numbers, bit for bit.
 TEST(SolverDisperso, ModelosSingularesPequenosDanLaSolucionDensaExacta) {
-    leerModelo(porticoConNudoSuelto(12, 12, 5000));
+    const modelo m = leerModelo(porticoConNudoSuelto(12, 12, 5000));
     capturaConsola consola;
-    funcionSolucionU();
-    EXPECT_LE(noLibres, limiteLuDensa);
+    const solucion s = funcionSolucionU(m);
+    EXPECT_LE(s.noLibres, limiteLuDensa);
     const Eigen::MatrixXd uDensa =
-        Eigen::FullPivLU<Eigen::MatrixXd>(Eigen::MatrixXd(kLL)).solve(pL);
-    EXPECT_TRUE((uLibres.array() == uDensa.array()).all());
+        Eigen::FullPivLU<Eigen::MatrixXd>(Eigen::MatrixXd(s.kLL)).solve(s.pL);
+    EXPECT_TRUE((s.uLibres.array() == uDensa.array()).all());
     EXPECT_EQ(consola.texto(),
               "Advertencia: el nudo 5000 no tiene rigidez en la dirección X (mecanismo)\n"
               "Advertencia: el nudo 5000 no tiene rigidez en la dirección Y (mecanismo)\n"
               "Advertencia: el nudo 5000 no tiene rigidez en la dirección giro (mecanismo)\n");
-    reaccionesEquilibranPortico(12, 12);
+    reaccionesEquilibranPortico(s, 12, 12);
 
     // A mechanism (a bar hinged at both ends, pinned at one), two loads.
-    vaciarModelo();
-    agregarNudo(0, 0, 1, 1, 0);
-    agregarNudo(3, 1);
-    agregarBarra(0, 1, 2e7, 0.01, 1e-4, 0.0, 0.0);
-    nudo[1].setCargaPuntual("T", 2, -5, 1);
-    agregarCombo("C1", {{1.0, "T"}});
-    funcionSolucionU();
+    modelo mecanismo;
+    agregarNudo(mecanismo, 0, 0, 1, 1, 0);
+    agregarNudo(mecanismo, 3, 1);
+    agregarBarra(mecanismo, 0, 1, 2e7, 0.01, 1e-4, 0.0, 0.0);
+    mecanismo.nudo[1].setCargaPuntual("T", 2, -5, 1);
+    agregarCombo(mecanismo, "C1", {{1.0, "T"}});
+    const solucion sm = funcionSolucionU(mecanismo);
     const Eigen::MatrixXd uMecanismo =
-        Eigen::FullPivLU<Eigen::MatrixXd>(Eigen::MatrixXd(kLL)).solve(pL);
-    EXPECT_TRUE((uLibres.array() == uMecanismo.array()).all());
+        Eigen::FullPivLU<Eigen::MatrixXd>(Eigen::MatrixXd(sm.kLL)).solve(sm.pL);
+    EXPECT_TRUE((sm.uLibres.array() == uMecanismo.array()).all());
 }
 
 // Above 2,000 free freedoms the loose node's freedoms, which nothing
 // stiffens, are set aside and named; the frame is solved and balances its
 // loads.
 TEST(SolverDisperso, PorticoGrandeConNudoSueltoLoNombraYSeResuelve) {
-    leerModelo(porticoConNudoSuelto(40, 40, 77777));
+    const modelo m = leerModelo(porticoConNudoSuelto(40, 40, 77777));
     capturaConsola consola;
-    funcionSolucionU();
-    EXPECT_GT(noLibres, limiteLuDensa);
-    EXPECT_TRUE(modeloResuelto);
+    const solucion s = funcionSolucionU(m);
+    EXPECT_GT(s.noLibres, limiteLuDensa);
+    EXPECT_TRUE(s.resuelto);
     EXPECT_EQ(consola.texto(),
               "Advertencia: el nudo 77777 no tiene rigidez en la dirección X (mecanismo)\n"
               "Advertencia: el nudo 77777 no tiene rigidez en la dirección Y (mecanismo)\n"
               "Advertencia: el nudo 77777 no tiene rigidez en la dirección giro (mecanismo)\n");
-    EXPECT_TRUE(combosSinEquilibrio.empty());
-    const int suelto = static_cast<int>(nudo.size()) - 1;
-    ASSERT_EQ(nudo[suelto].getNoNudoUsuario(), 77777);
-    EXPECT_EQ(nudo[suelto].getDesplazamientoX(1), 0.0);
-    EXPECT_EQ(nudo[suelto].getGiroZ(1), 0.0);
-    reaccionesEquilibranPortico(40, 40);
+    EXPECT_TRUE(s.combosSinEquilibrio.empty());
+    const int suelto = static_cast<int>(m.nudo.size()) - 1;
+    ASSERT_EQ(m.nudo[suelto].getNoNudoUsuario(), 77777);
+    ASSERT_EQ(s.nudos.size(), m.nudo.size());
+    EXPECT_EQ(s.nudos[suelto].getDesplazamientoX(1), 0.0);
+    EXPECT_EQ(s.nudos[suelto].getGiroZ(1), 0.0);
+    reaccionesEquilibranPortico(s, 40, 40);
 }
 
 // A mechanism above 2,000 free freedoms: a bar that touches nothing else
@@ -203,13 +207,13 @@ TEST(SolverDisperso, MecanismoGrandeLoResuelveLaQRDispersa) {
     t.insert(t.find("barras:"), "90001 -9 0 90002 -9 3\n");
     t.insert(t.find("apoyo:"), "5000 90001 90002\n");
     t += "seccionRectangular: SUELTA 0.4 0.4 2.5e7 25 5000\n";
-    leerModelo(t);
+    const modelo m = leerModelo(t);
     capturaConsola consola;
-    funcionSolucionU();
-    EXPECT_GT(noLibres, limiteLuDensa);
-    EXPECT_TRUE(modeloResuelto);
+    const solucion s = funcionSolucionU(m);
+    EXPECT_GT(s.noLibres, limiteLuDensa);
+    EXPECT_TRUE(s.resuelto);
     EXPECT_EQ(veces(consola.texto(), " no tiene rigidez en la dirección "), 3) << consola.texto();
     EXPECT_NE(consola.texto().find("Advertencia: el nudo 9000"), std::string::npos);
-    EXPECT_TRUE(combosSinEquilibrio.empty());
-    reaccionesEquilibranPortico(1, 700);
+    EXPECT_TRUE(s.combosSinEquilibrio.empty());
+    reaccionesEquilibranPortico(s, 1, 700);
 }

@@ -1,30 +1,36 @@
-// Loads a model text into the globals through the real reader, with the
-// viewer's start state (switches, visibility marks, prompt).
+// Loads a model text into the viewer through the real reader (unsolved,
+// as an incomplete model is shown), with the viewer's start state
+// (switches, visibility marks, prompt); resolverModeloVisor then solves it.
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "archivoTemporal.h"
+#include "estadoVisor.h"
 #include "funcionLeerArchivo.h"
-#include "globales.h"
+#include "funcionSolucionU.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
 
 inline void cargarModeloVisor(const std::string& texto) {
     archivoTemporal archivo(texto);
     nombreArchivo = archivo.nombre();
-    nudo.clear();
-    barra.clear();
-    anotarModeloNuevo();
     {
         capturaConsola silencio;
-        funcionLeerArchivo();
+        mostrarModelo(funcionLeerArchivo(nombreArchivo), solucion());
     }
+    anotarModeloNuevo();
     flagsIniciales();
     mostrarTodo();
     dialogo = "Comando:";
     comando = "";
     numeroComboCoincidente = -1;
+}
+
+// Solves the model the viewer shows, as the start-up does.
+inline void resolverModeloVisor() {
+    solucionVisor = funcionSolucionU(modeloVisor);
 }
 
 // The portal frame used by the viewer tests: nodes 1 (0,0), 2 (0,3), 3 (4,3),

@@ -11,7 +11,6 @@
 
 #include "autoEscala.h"
 #include "capasResultados.h"
-#include "funcionSolucionU.h"
 #include "interruptores.h"
 #include "modeloVisor.h"
 
@@ -27,7 +26,7 @@ std::string datosVisor(const std::string& nombre) {
 void cargarResuelto(const std::string& nombre) {
     cargarModeloVisor(datosVisor(nombre));
     capturaConsola silencio;
-    funcionSolucionU();
+    resolverModeloVisor();
 }
 
 // The layer on and combination 0 active, as the commands leave them.
@@ -92,11 +91,11 @@ TEST(autoEscala, sinCapaSinComboOSinResultadosNoCambiaNada) {
         "No hay valores para ajustar la escala: active un combo con resultados. Ingrese Comando:";
     EXPECT_EQ(sinValores, ajustarEscalaAutomatica());
     flags[interruptor::primerCombo] = 1;
-    modeloResuelto = false;
+    solucionVisor.resuelto = false;
     EXPECT_EQ(sinValores, ajustarEscalaAutomatica());
     EXPECT_EQ(antes, escalaM);
     // Through the command line, as typed.
-    modeloResuelto = true;
+    solucionVisor.resuelto = true;
     zCam = 10;
     comando = "autoEscala";
     ejecutarComando();
@@ -108,16 +107,16 @@ TEST(autoEscala, sinCapaSinComboOSinResultadosNoCambiaNada) {
 // transverse share is rounding and is drawn as absent.
 TEST(cargasDibujadas, pesoPropioDeUnaColumnaSinComponenteTransversal) {
     cargarModeloVisor(datosVisor("resultados-pesoPropio.txt"));
-    ASSERT_EQ(1, noBarras);
-    const intensidadesCarga q = intensidadesDibujadas(barra[0], 0);
+    ASSERT_EQ(1, modeloVisor.noBarras);
+    const intensidadesCarga q = intensidadesDibujadas(cargasBarraEnCombo(0, 0).trapecio);
     EXPECT_EQ(0.0, q.qi);
     EXPECT_EQ(0.0, q.qf);
     EXPECT_NEAR(2.16, std::abs(q.fi), 1e-12);
     EXPECT_NEAR(2.16, std::abs(q.ff), 1e-12);
     // The values themselves keep the computed numbers.
-    EXPECT_LT(std::abs(barra[0].getQInicioCombo(0)), 1e-12 * 2.16);
+    EXPECT_LT(std::abs(cargasBarraEnCombo(0, 0).trapecio.qi), 1e-12 * 2.16);
     // A real transverse load stays, however small next to the axial one.
     cargarModeloVisor(datosVisor("resultados-pesoPropio.txt") +
                       "distribuidaLocal: PP 0 0 1e-6 1e-6 1\n");
-    EXPECT_NEAR(1e-6, intensidadesDibujadas(barra[0], 0).qi, 1e-12);
+    EXPECT_NEAR(1e-6, intensidadesDibujadas(cargasBarraEnCombo(0, 0).trapecio).qi, 1e-12);
 }

@@ -22,7 +22,7 @@ class cachePortico : public capaPrueba {
         cargarModeloVisor(textoPortico());
         {
             capturaConsola silencio;
-            funcionSolucionU();
+            resolverModeloVisor();
         }
         // Ordinates of at most half a unit: each diagram stays near its bar.
         escalaM = 0.01;

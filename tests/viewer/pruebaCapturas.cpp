@@ -11,7 +11,6 @@
 #include "capturaVentana.h"
 #include "carpetaSoloLectura.h"
 #include "funcionPlot.h"
-#include "funcionSolucionU.h"
 #include "interruptores.h"
 #include "modeloVisor.h"
 #include "ventanaPrueba.h"
@@ -103,7 +102,7 @@ TEST_F(capturaEnCarpeta, carpetaSinEscrituraDiceLaCausaYNoDejaArchivo) {
 TEST_F(capturaEnCarpeta, envolventeEnElDibujoVectorial) {
     {
         capturaConsola silencio;
-        funcionSolucionU();
+        resolverModeloVisor();
     }
     flags[interruptor::capaMomento] = 1;
     flags[interruptor::primerCombo] = flags[interruptor::primerCombo + 1] = 1;

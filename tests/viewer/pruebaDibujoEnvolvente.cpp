@@ -232,7 +232,8 @@ TEST_F(capaPrueba, rotulosQueSeSolapanSeApilan) {
     cargar("resultados-envolventeColumna.txt", 0.5, 1.5);
     ambosCombos();
     const std::vector<std::string> nombres = {"C1", "C2"};
-    const auto r = rotulosDeEnvolvente(barra[0], esfuerzoBarra::axial, {0, 1}, nombres);
+    const auto r =
+        rotulosDeEnvolvente(solucionVisor.barras[0], esfuerzoBarra::axial, {0, 1}, nombres);
     ASSERT_EQ(2u, r.size());
     ASSERT_EQ(lugarRotulo::inicio, r[0].lugar);
     ASSERT_EQ(lugarRotulo::inicio, r[1].lugar);

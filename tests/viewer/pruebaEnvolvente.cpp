@@ -14,7 +14,6 @@
 #include "autoEscala.h"
 #include "capasResultados.h"
 #include "envolventeDiagramas.h"
-#include "funcionSolucionU.h"
 #include "interruptores.h"
 #include "modeloVisor.h"
 
@@ -40,7 +39,7 @@ class envolventeVigas : public ::testing::Test {
         ASSERT_NE("", texto.str());
         cargarModeloVisor(texto.str());
         capturaConsola silencio;
-        funcionSolucionU();
+        resolverModeloVisor();
     }
 };
 
@@ -48,8 +47,10 @@ class envolventeVigas : public ::testing::Test {
 
 TEST_F(envolventeVigas, curvasMaximaYMinimaEnCadaEstacion) {
     for (int b : {0, 1}) {
-        const curvasEnvolvente m = curvasDeEnvolvente(barra[b], esfuerzoBarra::momento, {0, 1});
-        const curvasEnvolvente v = curvasDeEnvolvente(barra[b], esfuerzoBarra::cortante, {0, 1});
+        const curvasEnvolvente m =
+            curvasDeEnvolvente(solucionVisor.barras[b], esfuerzoBarra::momento, {0, 1});
+        const curvasEnvolvente v =
+            curvasDeEnvolvente(solucionVisor.barras[b], esfuerzoBarra::cortante, {0, 1});
         ASSERT_EQ(21, m.x.size());
         ASSERT_EQ(21, v.x.size());
         for (int k = 0; k < 21; ++k) {
@@ -64,20 +65,23 @@ TEST_F(envolventeVigas, curvasMaximaYMinimaEnCadaEstacion) {
         }
     }
     // One combination: both curves are its diagram.
-    const curvasEnvolvente solo = curvasDeEnvolvente(barra[0], esfuerzoBarra::momento, {1});
+    const curvasEnvolvente solo =
+        curvasDeEnvolvente(solucionVisor.barras[0], esfuerzoBarra::momento, {1});
     for (int k = 0; k < 21; ++k) {
         EXPECT_NEAR(momento(-2, 0.2 * k), solo.maximo(k), 1e-9);
         EXPECT_NEAR(momento(-2, 0.2 * k), solo.minimo(k), 1e-9);
     }
     // No combination with results: nothing to draw.
-    EXPECT_EQ(0, curvasDeEnvolvente(barra[0], esfuerzoBarra::momento, {}).x.size());
-    EXPECT_EQ(0, curvasDeEnvolvente(barra[0], esfuerzoBarra::momento, {2, -1}).x.size());
+    EXPECT_EQ(0, curvasDeEnvolvente(solucionVisor.barras[0], esfuerzoBarra::momento, {}).x.size());
+    EXPECT_EQ(
+        0, curvasDeEnvolvente(solucionVisor.barras[0], esfuerzoBarra::momento, {2, -1}).x.size());
 }
 
 TEST_F(envolventeVigas, rotulosDelMayorMaximoYElMenorMinimoConSuCombinacion) {
     for (int b : {0, 1}) {
         // Moment: both extremes at mid-span, where the shear vanishes.
-        const auto m = rotulosDeEnvolvente(barra[b], esfuerzoBarra::momento, {0, 1}, nombres);
+        const auto m =
+            rotulosDeEnvolvente(solucionVisor.barras[b], esfuerzoBarra::momento, {0, 1}, nombres);
         ASSERT_EQ(2u, m.size());
         EXPECT_TRUE(m[0].maximo);
         EXPECT_EQ("4.000 (C2)", m[0].texto);
@@ -93,7 +97,8 @@ TEST_F(envolventeVigas, rotulosDelMayorMaximoYElMenorMinimoConSuCombinacion) {
 
         // Shear: the largest maximum at the start, the smallest minimum at
         // the end, both from C2.
-        const auto v = rotulosDeEnvolvente(barra[b], esfuerzoBarra::cortante, {0, 1}, nombres);
+        const auto v =
+            rotulosDeEnvolvente(solucionVisor.barras[b], esfuerzoBarra::cortante, {0, 1}, nombres);
         ASSERT_EQ(2u, v.size());
         EXPECT_EQ("4.000 (C2)", v[0].texto);
         EXPECT_EQ(lugarRotulo::inicio, v[0].lugar);
@@ -104,14 +109,16 @@ TEST_F(envolventeVigas, rotulosDelMayorMaximoYElMenorMinimoConSuCombinacion) {
     }
     // Only C1: its own extremes; the model's decimals.
     precision = 1;
-    const auto c1 = rotulosDeEnvolvente(barra[0], esfuerzoBarra::cortante, {0}, nombres);
+    const auto c1 =
+        rotulosDeEnvolvente(solucionVisor.barras[0], esfuerzoBarra::cortante, {0}, nombres);
     ASSERT_EQ(2u, c1.size());
     EXPECT_EQ("2.0 (C1)", c1[0].texto);
     EXPECT_EQ(lugarRotulo::fin, c1[0].lugar);
     EXPECT_EQ("-2.0 (C1)", c1[1].texto);
     EXPECT_EQ(lugarRotulo::inicio, c1[1].lugar);
     // A combination the bar holds no results for is left out.
-    EXPECT_TRUE(rotulosDeEnvolvente(barra[0], esfuerzoBarra::momento, {5}, nombres).empty());
+    EXPECT_TRUE(
+        rotulosDeEnvolvente(solucionVisor.barras[0], esfuerzoBarra::momento, {5}, nombres).empty());
 }
 
 TEST_F(envolventeVigas, combosActivosYAutoEscalaIgualConYSinEnvolvente) {

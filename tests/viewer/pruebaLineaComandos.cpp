@@ -307,7 +307,7 @@ TEST_F(lineaComandos, escapeSalirYExitTerminan) {
 
 TEST(lineaComandosModeloVacio, sinNudosElComboNoExisteYSoloValeLaListaVacia) {
     cargarModeloVisor("escalaM: 0.2\n");
-    ASSERT_EQ(0, noNudos);
+    ASSERT_EQ(0, modeloVisor.noNudos);
     EXPECT_EQ(0, nudosAislados.size());
     teclear("combo");
     teclear("C1");
@@ -326,7 +326,7 @@ TEST(lineaComandosMuchosCombos, cadaCombinacionTieneSuInterruptor) {
     std::string texto = "nudos:\n1 0 0\n2 1 0\nbarras:\n1 1 2\npesoPropio: PP\n";
     for (int c = 0; c < 130; ++c) texto += "combo: K" + std::to_string(c) + " 1 PP\n";
     cargarModeloVisor(texto);
-    ASSERT_EQ(130, noCombos);
+    ASSERT_EQ(130, modeloVisor.noCombos);
     ASSERT_EQ(230u, flags.size());
     teclear("combo");
     teclear("K129");
@@ -383,9 +383,9 @@ TEST_F(recargaEnDirectorio, recargaCompletaEscribeElReporteYConservaInterruptore
     const std::string salida = recargar();
     EXPECT_EQ(
         0u, salida.find("\n\n\n------------------------Reinicio del programa------------------\n"));
-    EXPECT_EQ(5, noNudos);
+    EXPECT_EQ(5, modeloVisor.noNudos);
     EXPECT_TRUE(hayReporte());
-    EXPECT_TRUE(modeloResuelto);
+    EXPECT_TRUE(solucionVisor.resuelto);
     EXPECT_EQ("11111", marcas(nudosAislados));
     EXPECT_EQ("1111", marcas(barrasAisladas));
     EXPECT_EQ(1, flags[0]);
@@ -402,11 +402,11 @@ TEST_F(recargaEnDirectorio, modeloIncompletoNoSeResuelveNiEscribeReporte) {
         escribirModelo(texto);
         const std::string salida = recargar();
         EXPECT_FALSE(hayReporte()) << texto;
-        EXPECT_FALSE(modeloResuelto);
+        EXPECT_FALSE(solucionVisor.resuelto);
         EXPECT_NE(std::string::npos, salida.find("El modelo no tiene")) << salida;
-        EXPECT_EQ(noNudos, nudosAislados.size());
-        EXPECT_EQ(noBarras, barrasAisladas.size());
-        EXPECT_EQ(noNudos, nudosAislados.sum());
+        EXPECT_EQ(modeloVisor.noNudos, nudosAislados.size());
+        EXPECT_EQ(modeloVisor.noBarras, barrasAisladas.size());
+        EXPECT_EQ(modeloVisor.noNudos, nudosAislados.sum());
         EXPECT_GE(flags.size(), 200u);
     }
 }

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "funcionSolucionU.h"
 #include "modeloVisor.h"
 #include "ventanaPrueba.h"
 
@@ -43,7 +42,7 @@ class capaPrueba : public ventanaPrueba {
         cargarModeloVisor(texto);
         if (resolver) {
             capturaConsola silencio;
-            funcionSolucionU();
+            resolverModeloVisor();
         }
         zCam = zoom;
         const double medioPixel = 0.5 * zoom / 400;

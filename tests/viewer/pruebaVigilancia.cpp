@@ -10,7 +10,7 @@
 #include <string>
 
 #include "archivoTemporal.h"
-#include "globales.h"
+#include "estadoVisor.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
 #include "vigilanciaArchivo.h"
@@ -88,9 +88,9 @@ TEST_F(vigilancia, unCambioQuietoRecargaComoF5) {
     escribir(viga(3), 2000);
     // Written at 2000: not yet at 2000.2, taken at 2000.3 (0.3 s unchanged).
     EXPECT_FALSE(revisar(2000.2));
-    EXPECT_EQ(2, noBarras);
+    EXPECT_EQ(2, modeloVisor.noBarras);
     EXPECT_TRUE(revisar(2000.31));
-    EXPECT_EQ(3, noBarras) << "el modelo nuevo";
+    EXPECT_EQ(3, modeloVisor.noBarras) << "el modelo nuevo";
     EXPECT_EQ(1, veces(salida, banner));
     std::ifstream reporte(carpeta + "/resultados.txt");
     EXPECT_TRUE(reporte.good()) << "la recarga escribe el reporte, como F5";
@@ -108,7 +108,7 @@ TEST_F(vigilancia, dosEscriturasSeguidasUnaSolaRecarga) {
     EXPECT_TRUE(revisar(3000.4));
     EXPECT_FALSE(revisar(3001));
     EXPECT_EQ(1, veces(salida, banner));
-    EXPECT_EQ(4, noBarras);
+    EXPECT_EQ(4, modeloVisor.noBarras);
 }
 
 TEST_F(vigilancia, archivoQueDesapareceAvisaUnaVezYSigue) {
@@ -120,11 +120,11 @@ TEST_F(vigilancia, archivoQueDesapareceAvisaUnaVezYSigue) {
     EXPECT_EQ(1, veces(salida, "Advertencia: no se pudo abrir el archivo " + nombreArchivo))
         << salida;
     EXPECT_EQ(0, veces(salida, banner)) << "sin archivo no hay recarga";
-    EXPECT_EQ(2, noBarras) << "el modelo mostrado queda";
+    EXPECT_EQ(2, modeloVisor.noBarras) << "el modelo mostrado queda";
     // Back again: reloaded.
     escribir(viga(5), 4000);
     EXPECT_TRUE(revisar(4002));
-    EXPECT_EQ(5, noBarras);
+    EXPECT_EQ(5, modeloVisor.noBarras);
     EXPECT_EQ(1, veces(salida, banner));
 }
 
@@ -134,7 +134,7 @@ TEST_F(vigilancia, apagadaNoMiraYElComandoResponde) {
     EXPECT_EQ("Vigilancia del archivo Desactivada. Ingrese Comando:", dialogo);
     escribir(viga(3), 5000);
     EXPECT_FALSE(revisar(5001));
-    EXPECT_EQ(2, noBarras);
+    EXPECT_EQ(2, modeloVisor.noBarras);
     comando = "vigilar";
     ejecutarComando();
     EXPECT_EQ("Vigilancia del archivo Activada. Ingrese Comando:", dialogo);
