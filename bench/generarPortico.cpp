@@ -1,6 +1,8 @@
-// generarPortico S B [archivo]: writes the input file of a rectangular frame
-// with S storeys and B bays (default archivo "portico-SxB.txt"); the frame
-// is described in porticoRectangular.h.
+// generarPortico S B [archivo] [puntuales]: writes the input file of a
+// rectangular frame with S storeys and B bays (default archivo
+// "portico-SxB.txt"), with a point force at mid-span of every beam when the
+// fourth argument is "puntuales"; the frame is described in
+// porticoRectangular.h.
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -10,7 +12,7 @@
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::cout << "Uso: generarPortico pisos vanos [archivo]" << std::endl;
+        std::cout << "Uso: generarPortico pisos vanos [archivo] [puntuales]" << std::endl;
         return 1;
     }
     const int pisos = std::atoi(argv[1]);
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
         std::cout << "No se pudo escribir " << nombre << std::endl;
         return 1;
     }
-    escribirPorticoRectangular(f, pisos, vanos);
+    const bool puntuales = argc >= 5 && std::string(argv[4]) == "puntuales";
+    escribirPorticoRectangular(f, pisos, vanos, puntuales);
     return 0;
 }

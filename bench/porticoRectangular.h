@@ -5,7 +5,9 @@
 //   Fixed bases; columns "COL40" 0.4 x 0.4, beams "VIG30x60" 0.3 x 0.6, both
 //   E = 2.5e7 and specific weight 25. Case "Q": uniform transverse load −20
 //   on every beam; case "W": point load 10 along X at the left node of every
-//   floor. Combinations "GRAV" = 1 Q and "GRAV_VIENTO" = 1 Q + 1 W.
+//   floor. Combinations "GRAV" = 1 Q and "GRAV_VIENTO" = 1 Q + 1 W. With
+//   puntuales, case "P": a point force of -30 across every beam at mid-span,
+//   in both combinations.
 #pragma once
 
 #include <ostream>
@@ -15,7 +17,10 @@ constexpr double luzVanoPortico = 5;
 constexpr double cargaVigasPortico = -20;
 constexpr double vientoPisoPortico = 10;
 
-inline void escribirPorticoRectangular(std::ostream& f, int pisos, int vanos) {
+constexpr double puntualVigasPortico = -30;
+
+inline void escribirPorticoRectangular(std::ostream& f, int pisos, int vanos,
+                                       bool puntuales = false) {
     // Node number of column line i (0 = left) at floor p (0 = base).
     auto nudoEn = [&](int p, int i) { return p * (vanos + 1) + i + 1; };
 
@@ -46,6 +51,11 @@ inline void escribirPorticoRectangular(std::ostream& f, int pisos, int vanos) {
     for (int b = columnas + 1; b <= barras; ++b) f << " " << b;
     f << "\npuntual: W " << vientoPisoPortico << " 0 0";
     for (int p = 1; p <= pisos; ++p) f << " " << nudoEn(p, 0);
-    f << "\ncombo: GRAV 1 Q\n";
-    f << "combo: GRAV_VIENTO 1 Q 1 W\n";
+    if (puntuales) {
+        f << "\npuntualLocal: P " << luzVanoPortico / 2 << " 0 " << puntualVigasPortico << " 0";
+        for (int b = columnas + 1; b <= barras; ++b) f << " " << b;
+    }
+    const char* const terminoP = puntuales ? " 1 P" : "";
+    f << "\ncombo: GRAV 1 Q" << terminoP << "\n";
+    f << "combo: GRAV_VIENTO 1 Q 1 W" << terminoP << "\n";
 }

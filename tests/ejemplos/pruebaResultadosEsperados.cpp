@@ -209,6 +209,7 @@ const archivoConEsperados archivos[] = {
     {"ejemplos/vigaSimple.txt", "vigaSimple.txt", nullptr},
     {"ejemplos/porticoArticulado.txt", "porticoArticulado.txt", nullptr},
     {"ejemplos/porticoDosPisos.txt", "porticoDosPisos.txt", porticoDeDosPisos},
+    {"ejemplos/cargasEnTramos.txt", "cargasEnTramos.txt", nullptr},
 };
 
 void PrintTo(const archivoConEsperados& a, std::ostream* os) {
