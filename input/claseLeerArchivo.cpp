@@ -236,3 +236,9 @@ std::vector<std::string> claseLeerArchivo::getNombresDeFactores(std::string etiq
     recorrerPares(etiqueta, ocurrencia, saltar, nullptr, &nombres);
     return nombres;
 }
+
+long claseLeerArchivo::getPosicion(const std::string& etiqueta, int ocurrencia) const {
+    const auto& pos = ocurrencias(etiqueta);
+    if (ocurrencia < 1 || static_cast<std::size_t>(ocurrencia) > pos.size()) return -1;
+    return static_cast<long>(pos[static_cast<std::size_t>(ocurrencia - 1)]);
+}

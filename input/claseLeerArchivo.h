@@ -34,6 +34,11 @@ class claseLeerArchivo {
     std::vector<double> getFactoresEtiqueta(std::string etiqueta, int ocurrencia, int saltar);
     std::vector<std::string> getNombresDeFactores(std::string etiqueta, int ocurrencia, int saltar);
 
+    // Place in the file (its token number) of the n-th occurrence of the tag,
+    // to put the entries of two tags in the order of the file; -1 when there
+    // is none.
+    long getPosicion(const std::string& etiqueta, int ocurrencia) const;
+
     // True when the file was opened and read to its end.
     bool archivoLeido() const { return leido; }
 

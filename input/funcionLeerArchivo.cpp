@@ -3,8 +3,10 @@
 #include "lecturaInterna.h"
 
 // Builds the model in the fixed order that the later steps rely on: nodes
-// complete before any bar copies their coordinates, sections (with the
-// specific weight) before self weight, and the display settings last.
+// complete before any bar copies their coordinates, supports before their
+// settlements, sections (with the specific weight and the stiffness a
+// temperature load takes) before the bar loads, and the display settings
+// last.
 modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     using namespace lectura;
     modelo m;
@@ -20,6 +22,7 @@ modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     leerApoyos(m, lector);
     leerResortes(m, lector);
     leerCargasPuntuales(m, lector);
+    leerAsentamientos(m, lector);
     leerCombos(m, lector);
     avisarCombosNudos(lector.getNoEtiquetas("combo:") > 0);
 

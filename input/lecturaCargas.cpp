@@ -1,5 +1,5 @@
-// Supports, springs and loads: point loads on nodes, full-length distributed
-// loads on bars (local or global directions) and self weight.
+// Springs and loads: point loads on nodes, full-length distributed loads on
+// bars (local or global directions) and self weight.
 #include <iostream>
 
 #include "direccionCarga.h"
@@ -8,31 +8,10 @@
 namespace lectura {
 
 std::vector<std::string> etiquetasDeCargas() {
-    std::vector<std::string> e = {"puntual:", "distribuidaLocal:", "distribuidaGlobal:"};
+    std::vector<std::string> e = {
+        "puntual:", "asentamiento:", "distribuidaLocal:", "distribuidaGlobal:"};
     for (const std::string& t : etiquetasDeCargasEnTramos()) e.push_back(t);
     return e;
-}
-
-void leerApoyos(modelo& m, claseLeerArchivo& lector) {
-    const std::string etiqueta = "apoyo:";
-    const int cantidad = lector.getNoEtiquetas(etiqueta);
-    for (int k = 1; k <= cantidad; ++k) {
-        const std::vector<double> v = lector.getMatrizEtiquetaRepetida(etiqueta, k, 0);
-        if (!valoresSuficientes(v, 3, etiqueta, k)) continue;
-        const int codigos[3] = {truncarEntero(v[0]), truncarEntero(v[1]), truncarEntero(v[2])};
-        // Codes other than 0 (free) and 1 (restrained) are kept: the solver
-        // then lists that freedom neither as free nor as restrained.
-        for (int codigo : codigos) {
-            if (codigo != 0 && codigo != 1) {
-                advertir(entrada(etiqueta, k) + " tiene el código " + std::to_string(codigo) +
-                         ", que no es 0 ni 1; se conserva (ese grado de libertad no se calcula:"
-                         " desplazamiento nulo y sin reacción)");
-            }
-        }
-        aplicarANudos(m, v, 3, etiqueta,
-                      [&](objNudo2d& n) { n.setApoyo(codigos[0], codigos[1], codigos[2]); });
-    }
-    if (cantidad > 0) std::cout << "transferencia de apoyos a nudo[i] OK" << std::endl;
 }
 
 void leerResortes(modelo& m, claseLeerArchivo& lector) {

@@ -1,7 +1,7 @@
 // Loads inside a bar: point loads and partial distributed loads, given in
-// local axes or in global components. Distances a (and b) run along the bar
-// from its start node; a global load is projected to local axes here, so
-// that the rest of the program sees only local loads.
+// local axes or in global components; and changes of temperature. Distances a (and b) run along the
+// bar from its start node; a global load is projected to local axes here, so that the rest of the
+// program sees only local loads.
 #include <cmath>
 #include <iostream>
 
@@ -49,6 +49,12 @@ cargaBarra parcialGlobal(const objBarra2d& b, const std::vector<double>& v) {
     return cargaParcial{v[0], v[1], enA(0), enB(0), enA(1), enB(1)};
 }
 
+// A change of temperature takes the bar's E·A and E·I with it.
+cargaBarra temperatura(const objBarra2d& b, const std::vector<double>& v) {
+    return cargaTemperatura{v[0], v[1], v[2], b.getModE() * b.getArea(),
+                            b.getModE() * b.getInercia()};
+}
+
 const etiquetaTramo etiquetasTramo[] = {
     {"puntualLocal:", 4, 1, -1, puntualLocal,
      "transferencia de cargas puntuales locales a barra[i] OK"},
@@ -58,6 +64,7 @@ const etiquetaTramo etiquetasTramo[] = {
      "transferencia de cargas parciales locales a barra[i] OK"},
     {"distribuidaGlobalParcial:", 6, 2, 4, parcialGlobal,
      "transferencia de cargas parciales globales a barra[i] OK"},
+    {"temperatura:", 3, 0, -1, temperatura, "transferencia de temperaturas a barra[i] OK"},
 };
 
 // The distances of the entry on bar b, each within [0, L] (a value just

@@ -96,6 +96,7 @@ void crearNudos(modelo& m, const Eigen::MatrixXd& tablaNudos);
 void leerApoyos(modelo& m, claseLeerArchivo& lector);
 void leerResortes(modelo& m, claseLeerArchivo& lector);
 void leerCargasPuntuales(modelo& m, claseLeerArchivo& lector);
+void leerAsentamientos(modelo& m, claseLeerArchivo& lector);
 // Registers the combinations in m.combos (distinct names, file order).
 void leerCombos(modelo& m, claseLeerArchivo& lector);
 void avisarCombosNudos(bool hayEntradas);

@@ -46,6 +46,7 @@ resultantePlana resultanteCargasBarra(const objBarra2d& b, const cargasEnCombo& 
 }
 
 bool esApoyo(const objNudo2d& n) {
+    if (n.esApoyoInclinado()) return true;
     const Eigen::Vector3i apoyo = n.getApoyo();
     const double resortes[3] = {n.getResorteX(), n.getResorteY(), n.getResorteGiro()};
     for (int k = 0; k < 3; ++k) {
@@ -61,8 +62,10 @@ Eigen::Vector3d reaccionesDeApoyo(const objNudo2d& n, const resultadosNudo& res,
     const double resortes[3] = {n.getResorteX(), n.getResorteY(), n.getResorteGiro()};
     const double valores[3] = {res.getReaccionX(combo), res.getReaccionY(combo),
                                res.getReaccionM(combo)};
+    // An inclined support reacts along its normal: both global components.
+    const bool inclinado = n.esApoyoInclinado();
     for (int k = 0; k < 3; ++k) {
-        if (apoyo(k) != 0 || resortes[k] != 0) r(k) = valores[k];
+        if (apoyo(k) != 0 || resortes[k] != 0 || (inclinado && k < 2)) r(k) = valores[k];
     }
     return r;
 }

@@ -29,11 +29,13 @@ resultantePlana resultanteCargasNudo(const objNudo2d& n, const comboCarga& c);
 // resultants of its loads, turned to global axes at the bar's start node.
 resultantePlana resultanteCargasBarra(const objBarra2d& b, const cargasEnCombo& cargas);
 
-// True when some direction of the node is restrained or carries a spring.
+// True when some direction of the node is restrained (an inclined support
+// restrains one) or carries a spring.
 bool esApoyo(const objNudo2d& n);
 
 // Rx, Ry, Mz of the node as it reports them (the spring force in a sprung
-// direction); 0 in a direction that is neither restrained nor sprung, where
+// direction; both components of the normal reaction of an inclined
+// support); 0 in a direction that is neither restrained nor sprung, where
 // the solver leaves only the rounding of the equilibrium of free freedoms.
 Eigen::Vector3d reaccionesDeApoyo(const objNudo2d& n, const resultadosNudo& r, int combo);
 

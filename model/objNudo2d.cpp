@@ -1,5 +1,6 @@
 #include "objNudo2d.h"
 
+#include <cmath>
 #include <utility>
 
 objNudo2d::objNudo2d() : apoyo(Eigen::Vector3i::Zero()), resorte(Eigen::Vector3d::Zero()) {}
@@ -25,6 +26,18 @@ void objNudo2d::setCargaPuntual(std::string caso, double px, double py, double m
 
 void objNudo2d::setApoyo(int rx, int ry, int rgiro) {
     apoyo << rx, ry, rgiro;
+    apoyoInclinado = false;
+    anguloApoyo = 0;
+}
+
+void objNudo2d::setApoyoInclinado(double angulo, int rgiro) {
+    apoyo << 0, 0, rgiro;
+    apoyoInclinado = true;
+    anguloApoyo = angulo;
+}
+
+void objNudo2d::setAsentamiento(std::string caso, double dx, double dy, double giro) {
+    asentamientos.push_back({std::move(caso), Eigen::Vector3d(dx, dy, giro)});
 }
 
 void objNudo2d::setResorte(double kx, double ky, double kgiro) {
@@ -37,6 +50,18 @@ Eigen::Vector3i objNudo2d::getGdl() const {
 
 Eigen::Vector3i objNudo2d::getApoyo() const {
     return apoyo;
+}
+
+bool objNudo2d::esApoyoInclinado() const {
+    return apoyoInclinado;
+}
+
+double objNudo2d::getAnguloApoyo() const {
+    return anguloApoyo;
+}
+
+Eigen::Vector2d objNudo2d::getNormalApoyo() const {
+    return Eigen::Vector2d(-std::sin(anguloApoyo), std::cos(anguloApoyo));
 }
 
 double objNudo2d::getResorteX() const {
@@ -71,7 +96,23 @@ const std::vector<cargaNudo>& objNudo2d::getCargasPuntuales() const {
     return cargasPuntuales;
 }
 
-Eigen::Vector3d objNudo2d::getCargasCombo(const comboCarga& c) const {
-    return sumaDelCombo(c, cargasPuntuales, Eigen::Vector3d::Zero().eval(),
+const std::vector<cargaNudo>& objNudo2d::getAsentamientos() const {
+    return asentamientos;
+}
+
+namespace {
+
+Eigen::Vector3d sumaDeCombo(const comboCarga& c, const std::vector<cargaNudo>& valores) {
+    return sumaDelCombo(c, valores, Eigen::Vector3d::Zero().eval(),
                         [](Eigen::Vector3d& v, double f, const cargaNudo& k) { v += f * k.valor; });
+}
+
+}  // namespace
+
+Eigen::Vector3d objNudo2d::getCargasCombo(const comboCarga& c) const {
+    return sumaDeCombo(c, cargasPuntuales);
+}
+
+Eigen::Vector3d objNudo2d::getAsentamientosCombo(const comboCarga& c) const {
+    return sumaDeCombo(c, asentamientos);
 }

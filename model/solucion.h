@@ -19,6 +19,9 @@ struct solucion {
     int noRestringidos = 0;
     // The stiffness matrices are sparse (a frame joins each node to a few
     // neighbours); loads and results are dense, one column per combination.
+    // kEstructura, pCombo and u are in global axes; the blocks kLL .. pR,
+    // uLibres and uRestringidos in the axes of the solve (turned at the
+    // nodes on inclined supports), pL with the settlements' share taken off.
     Eigen::SparseMatrix<double> kEstructura;
     Eigen::SparseMatrix<double> kLL, kLR, kRL, kRR;
     Eigen::MatrixXd pCombo;
@@ -26,6 +29,8 @@ struct solucion {
     std::vector<int> gdlLibres;
     std::vector<int> gdlRestringidos;
     Eigen::MatrixXd uLibres;
+    // Displacements imposed at the restrained freedoms (settlements).
+    Eigen::MatrixXd uRestringidos;
     Eigen::MatrixXd u;
     Eigen::MatrixXd reacciones;
     // Combinations (indexes, ascending) the solve warned about: they do not

@@ -98,6 +98,23 @@ void escribirMayorBarra(std::ostream& s, const char* titulo, const mayorValor& m
       << cifra(m.valor, referencia) << "\n";
 }
 
+// Combination c settles a support or changes the temperature of a bar.
+bool conDeformacionesImpuestas(const datosTablas& d, int c) {
+    if (c < 0 || c >= static_cast<int>(d.m.combos.size())) return false;
+    const comboCarga& combo = d.m.combos[static_cast<std::size_t>(c)];
+    for (const objNudo2d& n : d.m.nudo) {
+        if (!n.getAsentamientos().empty() && !n.getAsentamientosCombo(combo).isZero(0)) return true;
+    }
+    for (const resultadosBarra& b : d.s.barras) {
+        for (const cargaBarra& k : b.getCargasCombo(c).tramos) {
+            if (const auto* t = std::get_if<cargaTemperatura>(&k)) {
+                if (t->dT != 0 || t->gradiente != 0) return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool sinEquilibrio(const solucion& r, int c) {
     return std::find(r.combosSinEquilibrio.begin(), r.combosSinEquilibrio.end(), c) !=
            r.combosSinEquilibrio.end();
@@ -139,6 +156,10 @@ void escribirCombo(std::ostream& s, const datosTablas& d, int c, const std::stri
     char error[32];
     std::snprintf(error, sizeof error, "%.2e", bal.errorRelativo);
     s << "Error relativo de equilibrio: " << error << "\n";
+    if (conDeformacionesImpuestas(d, c)) {
+        s << "Con deformaciones impuestas (asentamientos o temperatura): no son cargas; las "
+             "reacciones que causan se equilibran entre sí.\n";
+    }
 
     s << "\n";
     escribirMayorNudo(s, "Mayor desplazamiento:", m.desplazamiento);

@@ -16,10 +16,15 @@ Eigen::MatrixXd filasDeGdl(const Eigen::MatrixXd& m, const Eigen::Ref<const Eige
 }  // namespace
 
 void distribuirResultados(const modelo& m, solucion& s, int nNudos, int nCombos) {
-    // Full displacements: zero at every freedom that is not free (no
-    // prescribed support displacements).
+    // Full displacements: the free ones, the settlements at the restrained
+    // ones, zero elsewhere; turned back to global axes at inclined supports.
     s.u = Eigen::MatrixXd::Zero(3 * nNudos, nCombos);
     for (int i = 0; i < s.noLibres; ++i) s.u.row(s.gdlLibres[i]) = s.uLibres.row(i);
+    if (s.uRestringidos.rows() == s.noRestringidos && s.uRestringidos.cols() == nCombos) {
+        for (int i = 0; i < s.noRestringidos; ++i)
+            s.u.row(s.gdlRestringidos[i]) = s.uRestringidos.row(i);
+    }
+    aEjesGlobales(m, nNudos, s.u);
 
     // Every bar derives its end forces and integration constants from its
     // end displacements.

@@ -78,18 +78,32 @@ void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos
     // flag leaves the freedom in neither list, with zero displacement.
     for (int i = 0; i < nNudos; ++i) {
         const Eigen::Vector3i g = nudo[i].getGdl();
-        const Eigen::Vector3i apoyo = nudo[i].getApoyo();
         for (int a = 0; a < 3; ++a) {
             if (!gdlEnRango(g(a), nNudos)) continue;
-            if (apoyo(a) == 0) gdlLibres.push_back(g(a));
-            if (apoyo(a) == 1) gdlRestringidos.push_back(g(a));
+            const int restriccion = restriccionDeGdl(nudo[i], a);
+            if (restriccion == 0) gdlLibres.push_back(g(a));
+            if (restriccion == 1) gdlRestringidos.push_back(g(a));
         }
     }
     s.noLibres = static_cast<int>(gdlLibres.size());
     s.noRestringidos = static_cast<int>(gdlRestringidos.size());
 
+    // The system solved is kEstructura and pCombo themselves, or, with nodes
+    // on inclined supports, both turned to the axes of their surfaces:
+    // Rᵀ·K·R and Rᵀ·P. kEstructura and pCombo stay in global axes.
+    Eigen::SparseMatrix<double> kGirada;
+    Eigen::MatrixXd pGirada;
+    const bool inclinados = hayApoyosInclinados(m, nNudos);
+    if (inclinados) {
+        const Eigen::SparseMatrix<double> r = rotacionApoyos(m, nNudos);
+        kGirada = r.transpose() * kEstructura * r;
+        pGirada = r.transpose() * pCombo;
+    }
+    const Eigen::SparseMatrix<double>& kSistema = inclinados ? kGirada : kEstructura;
+    const Eigen::MatrixXd& pSistema = inclinados ? pGirada : pCombo;
+
     // Partition of the stiffness and load matrices: every stored entry of
-    // kEstructura goes to the block of its row's and its column's kind.
+    // the system goes to the block of its row's and its column's kind.
     const int nl = s.noLibres;
     const int nr = s.noRestringidos;
     std::vector<int> posicion(n, -1);  // index in gdlLibres or gdlRestringidos
@@ -100,9 +114,9 @@ void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos
     }
     for (int i = 0; i < nr; ++i) posicion[gdlRestringidos[i]] = i;
     std::vector<Eigen::Triplet<double>> bloque[2][2];  // [row free][column free]
-    for (int j = 0; j < kEstructura.outerSize(); ++j) {
+    for (int j = 0; j < kSistema.outerSize(); ++j) {
         if (posicion[j] < 0) continue;
-        for (Eigen::SparseMatrix<double>::InnerIterator it(kEstructura, j); it; ++it) {
+        for (Eigen::SparseMatrix<double>::InnerIterator it(kSistema, j); it; ++it) {
             const int i = static_cast<int>(it.row());
             if (posicion[i] < 0) continue;
             bloque[libre[i]][libre[j]].emplace_back(posicion[i], posicion[j], it.value());
@@ -121,6 +135,11 @@ void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos
 
     s.pL.resize(nl, nCombos);
     s.pR.resize(nr, nCombos);
-    for (int i = 0; i < nl; ++i) s.pL.row(i) = pCombo.row(gdlLibres[i]);
-    for (int i = 0; i < nr; ++i) s.pR.row(i) = pCombo.row(gdlRestringidos[i]);
+    for (int i = 0; i < nl; ++i) s.pL.row(i) = pSistema.row(gdlLibres[i]);
+    for (int i = 0; i < nr; ++i) s.pR.row(i) = pSistema.row(gdlRestringidos[i]);
+
+    // Settled supports: the free freedoms carry the loads less what the
+    // imposed displacements bring, pL - kLR·uR.
+    s.uRestringidos = desplazamientosImpuestos(m, s, nCombos);
+    if (s.uRestringidos.size() > 0 && !s.uRestringidos.isZero(0)) s.pL -= s.kLR * s.uRestringidos;
 }

@@ -16,6 +16,22 @@
 // blocks.
 void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos);
 
+// Supports on inclined surfaces and settlements (restriccionesApoyos.cpp).
+// Restraint of freedom a (0 X, 1 Y, 2 rotation) of node n in the axes the
+// solve uses: 0 free, 1 restrained, other values neither; an inclined
+// support frees its first freedom (along its surface) and restrains the
+// second (normal to it).
+int restriccionDeGdl(const objNudo2d& n, int a);
+bool hayApoyosInclinados(const modelo& m, int nNudos);
+// R with u_global = R·ũ: identity but on the translations of the nodes on
+// an inclined support, whose columns are the surface's t and n.
+Eigen::SparseMatrix<double> rotacionApoyos(const modelo& m, int nNudos);
+// The settlements at the restrained freedoms (noRestringidos x nCombos); on
+// an inclined support, the component along its normal.
+Eigen::MatrixXd desplazamientosImpuestos(const modelo& m, const solucion& s, int nCombos);
+// Rows of u (3N x c) from the turned axes back to global X, Y.
+void aEjesGlobales(const modelo& m, int nNudos, Eigen::MatrixXd& u);
+
 // Sparse LDLᵀ of kLL (lower triangle) with the approximate minimum degree
 // fill-reducing ordering, factorised once for every combination. False when
 // kLL is not positive definite: the factorisation stopped on a zero pivot,

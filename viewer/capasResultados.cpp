@@ -48,6 +48,12 @@ Eigen::Vector3d cargasNudoEnCombo(int i, int c) {
         modeloVisor.combos[static_cast<std::size_t>(c)]);
 }
 
+Eigen::Vector3d asentamientoNudoEnCombo(int i, int c) {
+    if (!comboExiste(c)) return Eigen::Vector3d::Zero();
+    return modeloVisor.nudo[static_cast<std::size_t>(i)].getAsentamientosCombo(
+        modeloVisor.combos[static_cast<std::size_t>(c)]);
+}
+
 cargasEnCombo cargasBarraEnCombo(int i, int c) {
     if (!comboExiste(c)) return {};
     return modeloVisor.barra[static_cast<std::size_t>(i)].getCargasCombo(

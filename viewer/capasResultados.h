@@ -32,6 +32,8 @@ intensidadesCarga intensidadesDibujadas(const cargaTrapecial& t);
 // Loads of node i and of bar i of the model shown in combination c.
 Eigen::Vector3d cargasNudoEnCombo(int i, int c);
 cargasEnCombo cargasBarraEnCombo(int i, int c);
+// Settlement (dX, dY, giro) of node i of the model shown in combination c.
+Eigen::Vector3d asentamientoNudoEnCombo(int i, int c);
 
 // Components of a point load inside bar i as the loads layer draws them:
 // along the bar's local x and y, or along global X and Y when it was given

@@ -103,6 +103,59 @@ void cargaAxial(double x0, double x1, double fi, double ff, double escala, doubl
     }
 }
 
+// Imposed deformations, in their own colour.
+const double colorAsentamiento[3] = {1, 0.6, 0.2};
+const double colorTemperatura[3] = {1, 0.45, 0.1};
+// Length of a settlement's arrow and radius of its arc, in arrow heads: a
+// settlement is a small displacement, drawn at a fixed size on screen.
+constexpr double largoAsentamiento = 5;
+constexpr double radioGiroImpuesto = 2.4;
+
+// Settlement d = (dX, dY, giro) of a support at (x, y): an arrow along the
+// imposed translation ending on the node, an arc with its head in the sense
+// of an imposed rotation, their magnitudes in scientific notation.
+void asentamientoEn(double x, double y, const Eigen::Vector3d& d, double t) {
+    const double traslacion = std::hypot(d(0), d(1));
+    if (traslacion > 0) {
+        const double largo = largoAsentamiento * t;
+        const double x0 = x - d(0) / traslacion * largo, y0 = y - d(1) / traslacion * largo;
+        anchoLinea(2);
+        drawFlecha(x0, y0, x, y, t);
+        anchoLinea(1);
+        drawNumSci(x0, y0, traslacion, precision, escalaTexto);
+    }
+    if (d(2) != 0) {
+        const double r = radioGiroImpuesto * t;
+        anchoLinea(2);
+        plotArco(x, y, r, 0, 270);
+        // Head at the end the rotation turns towards.
+        const double a = d(2) > 0 ? 270.0 * PI / 180 : 0.0;
+        const double hx = x + r * std::cos(a), hy = y + r * std::sin(a);
+        const double sentido = d(2) > 0 ? 1.0 : -1.0;
+        linea(hx, hy, hx - sentido * 0.7 * t, hy - 0.5 * t);
+        linea(hx, hy, hx - sentido * 0.7 * t, hy + 0.5 * t);
+        anchoLinea(1);
+        drawNumSci(x + r, y + r, std::abs(d(2)), precision, escalaTexto);
+    }
+}
+
+// The change of temperature of a bar, written under its axis at mid-bar in
+// the bar's frame: "ΔT = 20, gradiente = 40" (the Δ drawn as a triangle,
+// which the stroke font lacks); one line per temperature load.
+void rotuloTemperatura(double L, const cargaTemperatura& k, int renglon) {
+    const std::string texto = " T = " + formatearNumero(k.dT, precision, false) +
+                              ", gradiente = " + formatearNumero(k.gradiente, precision, false);
+    const double h = escalaTexto;
+    const double ancho = anchoTextoEscalado(static_cast<int>(texto.size()), h);
+    const double x0 = (L - ancho) / 2, y0 = -(1.3 + renglon) * h;
+    drawTextoEscalado(x0, y0, texto.c_str(), h);
+    const double a = anchoTextoEscalado(1, h);
+    const double izquierda = x0 + 0.1 * a, derecha = x0 + 0.9 * a, cima = y0 + 0.7 * h;
+    linea(izquierda, y0, derecha, y0);
+    linea(derecha, y0, x0 + 0.5 * a, cima);
+    linea(x0 + 0.5 * a, cima, izquierda, y0);
+}
+
 // A full-length or partial distributed load of bar i between x0 and x1:
 // transverse arrows and axial heads in the bar's frame, and the box of the
 // piece.
@@ -190,6 +243,21 @@ void plotCarga(int c, double escala) {
             pieza.terminar();
         }
 
+        for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
+            if (!nudoVisible(i)) continue;
+            const Eigen::Vector3d d = asentamientoNudoEnCombo(i, c);
+            if (d.isZero(0)) continue;
+            pieza.iniciar();
+            color(colorAsentamiento);
+            const double x = modeloVisor.nudo[i].getX(), y = modeloVisor.nudo[i].getY();
+            asentamientoEn(x, y, d, t);
+            pieza.punto(x, y);
+            pieza.holgura((largoAsentamiento + 1) * t);
+            pieza.rotulo(
+                static_cast<int>(formatearNumero(d.cwiseAbs().maxCoeff(), precision, true).size()));
+            pieza.terminar();
+        }
+
         for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
             if (!barraVisible(i)) continue;
             const double L = modeloVisor.barra[i].getLongitud();
@@ -204,8 +272,16 @@ void plotCarga(int c, double escala) {
                 cargaDistribuida(i, 0, L, fi, ff, qi, qf, escala, t, pieza);
                 valores = {qi, qf, fi, ff};
             }
+            int temperaturas = 0;
             for (const cargaBarra& k : cargas.tramos) {
-                if (const auto* p = std::get_if<cargaPuntual>(&k)) {
+                if (const auto* g = std::get_if<cargaTemperatura>(&k)) {
+                    marcoBarra(i);
+                    color(colorTemperatura);
+                    rotuloTemperatura(L, *g, temperaturas++);
+                    glPopMatrix();
+                    pieza.puntoEnBarra(i, L / 2, -(1.3 + temperaturas) * escalaTexto);
+                    valores.insert(valores.end(), {g->dT, g->gradiente, 1e6});
+                } else if (const auto* p = std::get_if<cargaPuntual>(&k)) {
                     cargaPuntualEnBarra(i, *p, escala, t, pieza);
                     valores.insert(valores.end(), {p->px, p->py, p->mz});
                 } else if (const auto* r = std::get_if<cargaParcial>(&k)) {
@@ -241,11 +317,13 @@ void plotReacciones(int c) {
             const double rx = solucionVisor.nudos[i].getReaccionX(c),
                          ry = solucionVisor.nudos[i].getReaccionY(c);
             const double rm = solucionVisor.nudos[i].getReaccionM(c);
-            if (apoyo(0) == 1 || modeloVisor.nudo[i].getResorteX() != 0) {
+            // An inclined support reacts along its normal: both components.
+            const bool inclinado = modeloVisor.nudo[i].esApoyoInclinado();
+            if (apoyo(0) == 1 || inclinado || modeloVisor.nudo[i].getResorteX() != 0) {
                 lineaReaccion("Rx: ", rx, y);
                 y -= escalaTexto;
             }
-            if (apoyo(1) == 1 || modeloVisor.nudo[i].getResorteY() != 0) {
+            if (apoyo(1) == 1 || inclinado || modeloVisor.nudo[i].getResorteY() != 0) {
                 lineaReaccion("Ry: ", ry, y);
                 y -= escalaTexto;
             }

@@ -158,7 +158,12 @@ void plotApoyos(double escala) {
         const Eigen::Vector3i a = modeloVisor.nudo[i].getApoyo();
         marcoSimbolo(i, s);
         color(0.8, 0.8, 0.3);
-        if (a(0) == 1 && a(1) == 1 && a(2) == 1) {
+        if (modeloVisor.nudo[i].esApoyoInclinado()) {
+            // The roller turned to its surface.
+            const double grados = modeloVisor.nudo[i].getAnguloApoyo() * 180.0 / PI;
+            glRotatef(static_cast<float>(grados), 0, 0, 1);
+            simboloRodillo();
+        } else if (a(0) == 1 && a(1) == 1 && a(2) == 1) {
             anchoLinea(3);
             linea(-1, 0, 1, 0);
             anchoLinea(1);

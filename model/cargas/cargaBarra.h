@@ -4,7 +4,8 @@
 // end actions, its contribution to N, V, M and E·I·v at any section, the
 // polynomial of its shear on a piece, whether its axial load varies, its
 // resultant, the points where it makes a force jump or kink, itself times a
-// factor and its report fields.
+// factor, its report fields and whether it is an imposed deformation
+// (listed apart in the report) rather than a load.
 // A new kind: its header, one entry in the list below, its tag in the
 // reader, its drawing in the viewer.
 #pragma once
@@ -17,9 +18,10 @@
 #include "aporteCarga.h"
 #include "cargaParcial.h"
 #include "cargaPuntual.h"
+#include "cargaTemperatura.h"
 #include "cargaTrapecial.h"
 
-using cargaBarra = std::variant<cargaTrapecial, cargaPuntual, cargaParcial>;
+using cargaBarra = std::variant<cargaTrapecial, cargaPuntual, cargaParcial, cargaTemperatura>;
 
 // A load as the input gives it: the load case it belongs to.
 struct cargaDeCaso {

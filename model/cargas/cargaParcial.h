@@ -36,6 +36,8 @@ struct cargaParcial {
     double qb = 0;
 
     static constexpr const char* nombre = "parcial";
+    // A load, not an imposed deformation (see cargaTemperatura.h).
+    static constexpr bool deformacionImpuesta = false;
 
     accionesExtremo accionesEmpotramiento(double L) const {
         // Gauss-Legendre, three points on [-1, 1]: ±√(3/5) with weight 5/9,

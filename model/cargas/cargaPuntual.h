@@ -32,6 +32,8 @@ struct cargaPuntual {
     bool dadaEnGlobal = false;  // drawn with global components
 
     static constexpr const char* nombre = "puntual";
+    // A load, not an imposed deformation (see cargaTemperatura.h).
+    static constexpr bool deformacionImpuesta = false;
 
     // <x - a>⁰ on the given side of the load.
     bool despuesDeLaCarga(double x, lado l) const {

@@ -28,6 +28,8 @@ struct cargaTrapecial {
     double qf = 0;
 
     static constexpr const char* nombre = "trapecial";
+    // A load, not an imposed deformation (see cargaTemperatura.h).
+    static constexpr bool deformacionImpuesta = false;
 
     accionesExtremo accionesEmpotramiento(double L) const {
         accionesExtremo f;

@@ -4,13 +4,12 @@
 // the report's section of loads inside the bars. Also: two models read and
 // solved in one process do not disturb each other.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <string>
 
 #include "archivoTemporal.h"
-#include "carpetaTemporal.h"
+#include "enCarpetaTemporal.h"
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
 #include "funcionSolucionU.h"
@@ -27,18 +26,6 @@ const std::string base =
     "seccionGenerica: S 0.01 1e-4 2e8 0 1 2\n"
     "escalaDeflexion: 100\nescalaM: 0.1\nescalaV: 0.1\nescalaN: 0.1\nescalaTexto: 0.15\n"
     "escalaApoyo: 0.3\nescalaCarga: 0.1\nprecision: 3\n";
-
-// The current directory is a scratch folder while it lives.
-struct enCarpetaTemporal {
-    carpetaTemporal carpeta;
-    std::string previa;
-    enCarpetaTemporal() {
-        char ruta[4096];
-        previa = getcwd(ruta, sizeof ruta) ? ruta : ".";
-        EXPECT_EQ(chdir(carpeta.ruta.c_str()), 0);
-    }
-    ~enCarpetaTemporal() { EXPECT_EQ(chdir(previa.c_str()), 0); }
-};
 
 const cargaPuntual* puntualDe(const modelo& m, int barra, std::size_t k) {
     return std::get_if<cargaPuntual>(&m.barra[barra].getCargas().at(k).carga);
