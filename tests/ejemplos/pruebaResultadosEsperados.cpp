@@ -210,6 +210,8 @@ const archivoConEsperados archivos[] = {
     {"ejemplos/porticoArticulado.txt", "porticoArticulado.txt", nullptr},
     {"ejemplos/porticoDosPisos.txt", "porticoDosPisos.txt", porticoDeDosPisos},
     {"ejemplos/cargasEnTramos.txt", "cargasEnTramos.txt", nullptr},
+    {"ejemplos/deformacionesImpuestas.txt", "deformacionesImpuestas.txt", nullptr},
+    {"ejemplos/apoyoInclinado.txt", "apoyoInclinado.txt", nullptr},
 };
 
 void PrintTo(const archivoConEsperados& a, std::ostream* os) {
