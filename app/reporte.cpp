@@ -1,12 +1,16 @@
-// karvel2d-reporte [--tablas | --solo-tablas] [archivo]: reads the frame like
-// karvel2d, solves every combination and writes "resultados.txt" without
-// opening a window; with --tablas also the folder "resultados-tablas" (CSV
-// tables and a summary), with --solo-tablas only that folder. A batch tool:
+// karvel2d-reporte [--tablas | --solo-tablas] [--influencia RESPUESTA]
+// [--envolventeTren] [archivo]: reads the frame like karvel2d, solves every
+// combination and writes "resultados.txt" without opening a window; with
+// --tablas also the folder "resultados-tablas" (CSV tables and a summary),
+// with --solo-tablas only that folder; --influencia and --envolventeTren
+// write their own files there (influence lines, trains) and, unless --tablas
+// or --solo-tablas is given too, nothing else. A batch tool:
 // it leaves the terminal as it is (no clearing), so its output reads the same
 // in a log or a pipe. Exit status: 0 everything written, 1 nothing written
 // (model without nodes, bars or combinations, too large to solve in the
 // memory there is, or an unknown option), 2 a file or the folder could not be
 // written (a previous resultados.txt is then kept).
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -14,6 +18,7 @@
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
 #include "modeloIncompleto.h"
+#include "tablasInfluencia.h"
 #include "tablasResultados.h"
 
 namespace {
@@ -28,6 +33,11 @@ const char* const uso =
     "  escribe resultados.txt en la carpeta actual.\n"
     "  --tablas       escribe además la carpeta resultados-tablas/ (tablas CSV y resumen.txt)\n"
     "  --solo-tablas  escribe solo la carpeta resultados-tablas/, sin resultados.txt\n"
+    "  --influencia RESPUESTA  escribe resultados-tablas/influencia.csv (línea de influencia de\n"
+    "                 la respuesta a lo largo de cada recorrido: Rx:N, Ry:N, Mz:N, ux:N, uy:N,\n"
+    "                 giro:N, N:B:x, V:B:x o M:B:x) y, con trenes, resultados-tablas/trenes.csv\n"
+    "  --envolventeTren  escribe resultados-tablas/envolvente-tren.csv (N, V y M de cada tren\n"
+    "                 en las estaciones de todas las barras)\n"
     "  --ayuda        muestra este texto\n"
     "  Código de salida: 0 todo escrito; 1 no se escribe nada (modelo incompleto o argumentos\n"
     "  no válidos); 2 un archivo o la carpeta no se pudo escribir.";
@@ -35,7 +45,10 @@ const char* const uso =
 struct opciones {
     bool reporte = true;
     bool tablas = false;
+    bool tablasPedidas = false;  // --tablas or --solo-tablas given
     bool ayuda = false;
+    std::string influencia;  // the response of --influencia, or empty
+    bool envolventeTren = false;
     std::string archivo = "ingresoDatos.txt";
     std::string error;  // what was not understood; empty when all was
 };
@@ -48,10 +61,18 @@ opciones leerOpciones(int argc, char** argv) {
         if (a == "--ayuda") {
             o.ayuda = true;
         } else if (a == "--tablas") {
-            o.tablas = true;
+            o.tablas = o.tablasPedidas = true;
         } else if (a == "--solo-tablas") {
-            o.tablas = true;
+            o.tablas = o.tablasPedidas = true;
             o.reporte = false;
+        } else if (a == "--influencia") {
+            if (i + 1 >= argc) {
+                o.error = "la opción --influencia necesita una respuesta (por ejemplo M:3:2.5)";
+            } else {
+                o.influencia = argv[++i];
+            }
+        } else if (a == "--envolventeTren") {
+            o.envolventeTren = true;
         } else if (a.rfind("--", 0) == 0) {
             o.error = "la opción " + a + " no existe";
         } else if (!hayArchivo) {
@@ -61,7 +82,24 @@ opciones leerOpciones(int argc, char** argv) {
             hayArchivo = true;
         }
     }
+    // The options of moving loads write only their own files unless the
+    // report or the tables are asked for too.
+    if ((!o.influencia.empty() || o.envolventeTren) && !o.tablasPedidas) o.reporte = false;
     return o;
+}
+
+// The influence lines and trains asked for; the worst exit status.
+int escribirInfluencias(const opciones& o, const modelo& m) {
+    int estado = salidaCompleta;
+    auto anotar = [&](resultadoInfluencia r) {
+        const int e = r == resultadoInfluencia::escrito       ? salidaCompleta
+                      : r == resultadoInfluencia::sinEscribir ? salidaSinEscribir
+                                                              : salidaArchivoFallido;
+        estado = std::max(estado, e);
+    };
+    if (!o.influencia.empty()) anotar(funcionEscribirInfluencia(m, o.influencia));
+    if (o.envolventeTren) anotar(funcionEscribirEnvolventeTren(m));
+    return estado;
 }
 
 }  // namespace
@@ -80,25 +118,29 @@ int main(int argc, char** argv) {
     }
 
     const modeloResuelto r = funcionLeerYResolver(o.archivo);
+    const bool movil = !o.influencia.empty() || o.envolventeTren;
     if (!r.faltan.completo()) {
         std::cout << mensajeModeloIncompleto(r.faltan) << std::endl;
+        // Influence lines need no combination, only nodes and bars.
+        if (movil && !r.faltan.nudos && !r.faltan.barras && !o.tablasPedidas)
+            return escribirInfluencias(o, r.m);
         return salidaSinEscribir;
     }  // The solver has said why (memory); nothing to write.
     if (!r.s.resuelto) return salidaSinEscribir;
 
-    int estado = salidaCompleta;
+    int estado = movil ? escribirInfluencias(o, r.m) : salidaCompleta;
     if (o.reporte) {
         if (funcionImprimirResultados(r.m, r.s)) {
             std::cout << "Resultados escritos en resultados.txt" << std::endl;
         } else {
-            estado = salidaArchivoFallido;
+            estado = std::max(estado, salidaArchivoFallido);
         }
     }
     if (o.tablas) {
         if (funcionEscribirTablas(r.m, r.s, o.archivo)) {
             std::cout << "Tablas escritas en " << carpetaTablas << "/" << std::endl;
         } else {
-            estado = salidaArchivoFallido;
+            estado = std::max(estado, salidaArchivoFallido);
         }
     }
     return estado;

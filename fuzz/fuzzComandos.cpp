@@ -22,6 +22,7 @@
 #include "envolventeDiagramas.h"
 #include "estadoVisor.h"
 #include "funcionLeerYResolver.h"
+#include "influenciaVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
@@ -29,7 +30,8 @@
 
 namespace {
 
-// Portal frame: 4 nodes, 3 bars, 2 combinations.
+// Portal frame: 4 nodes, 3 bars, 2 combinations, a path over the beam and
+// a train.
 const char* const porticoA =
     "nudos:\n1 0 0\n2 0 3\n3 4 3\n4 4 0\n"
     "barras:\n1 1 2\n2 2 3\n3 3 4\n"
@@ -40,7 +42,9 @@ const char* const porticoA =
     "distribuidaLocal: CV 0 0 -15 -15 2\n"
     "pesoPropio: PP\n"
     "combo: C1 1.2 PP 1.6 CV\n"
-    "combo: C2 1 PP 1 CV 1 W\n";
+    "combo: C2 1 PP 1 CV 1 W\n"
+    "recorrido: R 2\n"
+    "tren: T 1 10 2 5\n";
 
 // Propped cantilever with sparse numbers: 3 nodes, 2 bars (5 and 12),
 // 3 combinations, a hinge and a spring.
@@ -93,6 +97,21 @@ int consultarMarcas() {
     for (int i = 0; i < modeloVisor.noNudos; ++i) visibles += nudoVisible(i);
     for (int i = 0; i < modeloVisor.noBarras; ++i) visibles += barraVisible(i);
     for (int i = 0; i < 100 + modeloVisor.noCombos; ++i) visibles += flagActivo(i);
+    std::string problema;
+    if (flagActivo(interruptor::influencia)) {
+        if (const dibujoInfluencia* d = influenciaParaDibujar(problema))
+            visibles += static_cast<int>(d->trazos.size());
+    }
+    if (flagActivo(interruptor::tren)) {
+        if (const dibujoEnvolventeTren* d = envolventeTrenParaDibujar(problema)) {
+            for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
+                visibles += static_cast<int>(
+                    curvasDeEnvolventeTren(*d, i, esfuerzoBarra::momento).x.size());
+                visibles += static_cast<int>(
+                    rotulosDeEnvolventeTren(*d, i, esfuerzoBarra::cortante).size());
+            }
+        }
+    }
     if (!flagActivo(interruptor::envolvente)) return visibles;
     const std::vector<int> combos = combosActivosConResultados();
     const std::vector<std::string> nombres = nombresDeCombos(modeloVisor);

@@ -4,15 +4,18 @@
 #include <cmath>
 #include <utility>
 
+#include "envolventeTren.h"
 #include "equilibrioCargas.h"
 #include "estacionesBarra.h"
 #include "estadoVisor.h"
 #include "extremosBarra.h"
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
+#include "influenciaDelModelo.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
 #include "tablasResultados.h"
+#include "trenMovil.h"
 
 namespace {
 
@@ -100,6 +103,48 @@ void consultarResultados(resumenRecorrido& r, const modelo& m, const solucion& s
     }
 }
 
+// The influence lines along every path of a model, for a reaction and a
+// displacement of the path's first node and the three forces in the middle
+// of its first bar: their rows, extremes and the extremes of every train;
+// on a small model also the envelope of every train.
+void consultarInfluencia(resumenRecorrido& r, const modelo& m) {
+    influenciaDelModelo d;
+    std::string problema;
+    if (!prepararInfluencia(m, d, problema)) return;
+    constexpr std::size_t barrasParaEnvolvente = 20;
+    for (const auto& base : d.bases) {
+        const caminoRecorrido& c = base->getCamino();
+        if (c.tramos.empty()) continue;
+        for (tipoRespuesta t :
+             {tipoRespuesta::reaccionY, tipoRespuesta::desplazamientoY, tipoRespuesta::axial,
+              tipoRespuesta::cortante, tipoRespuesta::momento}) {
+            respuestaInfluencia respuesta;
+            respuesta.tipo = t;
+            respuesta.nudo = c.nudos.front();
+            respuesta.barra = c.tramos.front().barra;
+            respuesta.x = c.tramos.front().L / 2;
+            const lineaInfluencia l(*base, respuesta);
+            for (const filaInfluencia& f : l.filas()) {
+                anotar(r, f.x);
+                anotar(r, f.s);
+                anotar(r, f.valor);
+            }
+            for (const extremoLinea& e : l.extremos()) anotar(r, e.valor);
+            for (const tren& tr : m.trenes) {
+                const extremosTren e = extremosDelTren(l, tr);
+                for (double v : {e.maximo.valor, e.maximo.s, e.minimo.valor, e.minimo.s})
+                    anotar(r, v);
+            }
+        }
+        if (m.barra.size() > barrasParaEnvolvente) continue;
+        for (const tren& tr : m.trenes) {
+            for (const filaEnvolventeTren& f : envolventeDelTren(*base, tr)) {
+                for (double v : {f.x, f.Nmax, f.Nmin, f.Vmax, f.Vmin, f.Mmax, f.Mmin}) anotar(r, v);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 resumenRecorrido recorrerArchivo(const std::string& archivo) {
@@ -118,6 +163,7 @@ resumenRecorrido recorrerArchivo(const std::string& archivo) {
     flagsIniciales();
     mostrarTodo();
     consultarResultados(r, modeloVisor, solucionVisor);
+    consultarInfluencia(r, modeloVisor);
 
     // F5 on the same file, on top of what the start-up left.
     recargarModelo();

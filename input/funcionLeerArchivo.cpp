@@ -35,6 +35,8 @@ modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     leerPesoPropio(m, lector);
     leerCargasEnTramos(m, lector);
     avisarCombosBarras(m);
+    leerRecorridos(m, lector);
+    leerTrenes(m, lector);
 
     leerAjustes(m, lector);
     return m;

@@ -108,6 +108,8 @@ void leerCargasGlobales(modelo& m, claseLeerArchivo& lector);
 void leerPesoPropio(modelo& m, claseLeerArchivo& lector);
 void leerCargasEnTramos(modelo& m, claseLeerArchivo& lector);
 void avisarCombosBarras(const modelo& m);
+void leerRecorridos(modelo& m, claseLeerArchivo& lector);
+void leerTrenes(modelo& m, claseLeerArchivo& lector);
 void leerAjustes(modelo& m, claseLeerArchivo& lector);
 // Every tag that carries loads of a named case: those of the nodes and of
 // the whole bar, then those of the loads inside a bar.

@@ -16,6 +16,12 @@
 
 using constantesBarra = Eigen::Matrix<double, 6, 1>;
 
+// N(x) = Ns + (Ne - Ns)·x/L + Σ N_carga(x), with Ns and Ne the axial force
+// at the start and at the end (the loads' terms vanish at both ends).
+inline double axialEn(double ns, double ne, double x, double L, const aporteCarga& a) {
+    return ns + (ne - ns) * x / L + a.N;
+}
+
 inline double cortanteEn(const constantesBarra& c, const aporteCarga& a) {
     return a.V + c(2);
 }

@@ -11,6 +11,7 @@
 #include "combinaciones.h"
 #include "objBarra2d.h"
 #include "objNudo2d.h"
+#include "recorridos.h"
 
 // Scales and decimals the viewer starts with (its keys change its own copy).
 struct ajustesVisor {
@@ -34,6 +35,9 @@ struct modelo {
     Eigen::VectorXi punteroNudos;
     Eigen::VectorXi punteroBarras;
     std::vector<comboCarga> combos;
+    // Paths of moving loads and the trains that run over them.
+    std::vector<recorrido> recorridos;
+    std::vector<tren> trenes;
     ajustesVisor ajustes;
 
     // Name of combination c as the input gave it; its 1-based number when

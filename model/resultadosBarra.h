@@ -67,7 +67,8 @@ class resultadosBarra {
 
     // Forces and deflection of combination c at x, on side l of a jump;
     // zeros for a combination without results or a bar without length.
-    esfuerzosSeccion esfuerzosEn(int c, double x, lado l) const;
+    // Without conFlecha the deflection is not formed (left 0).
+    esfuerzosSeccion esfuerzosEn(int c, double x, lado l, bool conFlecha = true) const;
     // Points inside the bar where the loads of combination c make a force
     // jump or kink, ascending.
     std::vector<puntoSingular> puntosSingulares(int c) const;

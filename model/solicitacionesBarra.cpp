@@ -19,7 +19,7 @@ double resultadosBarra::flecha(int c, double x, const aporteCarga& a) const {
     return u(1) + (u(4) - u(1)) * x / longitud;
 }
 
-esfuerzosSeccion resultadosBarra::esfuerzosEn(int c, double x, lado l) const {
+esfuerzosSeccion resultadosBarra::esfuerzosEn(int c, double x, lado l, bool conFlecha) const {
     esfuerzosSeccion e;
     if (!conLongitud() || c < 0 || c >= combosConResultados()) return e;
     const double L = longitud;
@@ -27,10 +27,10 @@ esfuerzosSeccion resultadosBarra::esfuerzosEn(int c, double x, lado l) const {
     const constantesBarra k = constantesIntegracion.col(c);
     const double ns = -fuerzasExtremo(0, c);
     const double ne = fuerzasExtremo(3, c);
-    e.N = ns + (ne - ns) * x / L + a.N;
+    e.N = axialEn(ns, ne, x, L, a);
     e.V = cortanteEn(k, a);
     e.M = momentoEn(k, a, x);
-    e.v = flecha(c, x, a);
+    if (conFlecha) e.v = flecha(c, x, a);
     return e;
 }
 

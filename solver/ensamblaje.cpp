@@ -135,8 +135,12 @@ void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos
 
     s.pL.resize(nl, nCombos);
     s.pR.resize(nr, nCombos);
-    for (int i = 0; i < nl; ++i) s.pL.row(i) = pSistema.row(gdlLibres[i]);
-    for (int i = 0; i < nr; ++i) s.pR.row(i) = pSistema.row(gdlRestringidos[i]);
+    // Without combinations (the matrices alone) there are no load columns:
+    // a row of an empty matrix would point nowhere.
+    if (nCombos > 0) {
+        for (int i = 0; i < nl; ++i) s.pL.row(i) = pSistema.row(gdlLibres[i]);
+        for (int i = 0; i < nr; ++i) s.pR.row(i) = pSistema.row(gdlRestringidos[i]);
+    }
 
     // Settled supports: the free freedoms carry the loads less what the
     // imposed displacements bring, pL - kLR·uR.

@@ -13,8 +13,8 @@
 #include <functional>
 #include <vector>
 
-// The layers kept, by the switch that shows them; the last three are the N,
-// V and M layers in envelope mode.
+// The layers kept, by the switch that shows them; then the N, V and M
+// layers in envelope mode, and as the envelope of a train.
 enum class capaCache {
     deformada,
     axial,
@@ -24,7 +24,10 @@ enum class capaCache {
     reacciones,
     envolventeAxial,
     envolventeCortante,
-    envolventeMomento
+    envolventeMomento,
+    trenAxial,
+    trenCortante,
+    trenMomento
 };
 
 // Collects the pieces of one layer while it is built.

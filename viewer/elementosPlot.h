@@ -3,6 +3,8 @@
 // zCam so that they keep their size on screen.
 #pragma once
 
+#include "capasResultados.h"
+
 // Text, number and arrow primitives (stroke font, model-scale text).
 // Alignment codes of the texts placed by their anchor.
 namespace alineacionTexto {
@@ -45,3 +47,8 @@ void plotReacciones(int c);
 void plotEnvolventeAxial(double escala);
 void plotEnvolventeCortante(double escala);
 void plotEnvolventeMomento(double escala);
+
+// The N, V or M layer as the envelope of the first train over the first
+// path, and the influence line of the chosen response along it.
+void plotEnvolventeTren(esfuerzoBarra esfuerzo, double escala);
+void plotInfluencia();

@@ -35,6 +35,36 @@ void funcionPlot(int argc, char** argv) {
 
 namespace {
 
+// The force of the N, V and M layers; false for the others.
+bool esfuerzoDeCapa(int capa, esfuerzoBarra& e) {
+    switch (capa) {
+        case interruptor::capaAxial:
+            e = esfuerzoBarra::axial;
+            return true;
+        case interruptor::capaCortante:
+            e = esfuerzoBarra::cortante;
+            return true;
+        case interruptor::capaMomento:
+            e = esfuerzoBarra::momento;
+            return true;
+        default:
+            return false;
+    }
+}
+
+double escalaDeEsfuerzo(esfuerzoBarra e) {
+    return e == esfuerzoBarra::axial ? escalaN : e == esfuerzoBarra::cortante ? escalaV : escalaM;
+}
+
+// With the train switch on, the N, V and M layers show the envelope of the
+// train, which needs no combination; true when the layer was drawn so.
+bool dibujarTren(int capa) {
+    esfuerzoBarra e;
+    if (!flagActivo(interruptor::tren) || !esfuerzoDeCapa(capa, e)) return false;
+    if (flagActivo(capa)) plotEnvolventeTren(e, escalaDeEsfuerzo(e));
+    return true;
+}
+
 // In envelope mode the N, V and M layers are drawn once for all the active
 // combinations; false for the other layers, drawn per combination.
 bool dibujarEnvolvente(int capa) {
@@ -56,9 +86,10 @@ bool dibujarEnvolvente(int capa) {
 
 }  // namespace
 
-// One frame without the buffer swap: text, model, tags, supports, then the
-// result layers for every active combination (or their envelope), only when
-// the model held now has been solved.
+// One frame without the buffer swap: text, model, tags, supports, the
+// influence line and the train's envelope, then the result layers for every
+// active combination (or their envelope), only when the model held now has
+// been solved.
 void dibujarEscena() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -78,9 +109,14 @@ void dibujarEscena() {
         plotResortes(escalaApoyo);
     }
 
+    if (flagActivo(interruptor::influencia)) plotInfluencia();
+    bool delTren[interruptor::ultimaCapa + 1] = {};
+    for (int capa = interruptor::primeraCapa; capa <= interruptor::ultimaCapa; ++capa)
+        delTren[capa] = dibujarTren(capa);
+
     if (!solucionVisor.resuelto) return;
     for (int capa = interruptor::primeraCapa; capa <= interruptor::ultimaCapa; ++capa) {
-        if (!flagActivo(capa) || dibujarEnvolvente(capa)) continue;
+        if (!flagActivo(capa) || delTren[capa] || dibujarEnvolvente(capa)) continue;
         for (int c = 0; c < modeloVisor.noCombos; ++c) {
             if (!flagActivo(interruptor::primerCombo + c)) continue;
             switch (capa) {

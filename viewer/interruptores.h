@@ -16,9 +16,11 @@ enum : int {
     apoyos = 9,             // supports and springs
     ayuda = 10,             // help text on screen (F1)
     envolvente = 11,        // N, V and M as the envelope of the active combinations
+    influencia = 13,        // the influence line of the chosen response along the first path
     textoDiagramas = 14,    // values on diagrams, loads and the deformed shape (Alt+T)
     lineasInteriores = 15,  // inner lines of the N, V and M diagrams (Alt+F)
     marcadoresNudos = 16,   // node spheres (Alt+N)
+    tren = 17,              // N, V and M as the envelope of the first train over the first path
     primerCombo = 100,      // combination c is active at primerCombo + c
 };
 // First and last result layer.

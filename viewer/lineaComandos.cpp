@@ -6,6 +6,7 @@
 
 #include "autoEscala.h"
 #include "estadoVisor.h"
+#include "influenciaVisor.h"
 #include "interruptores.h"
 #include "vigilanciaArchivo.h"
 
@@ -44,6 +45,56 @@ void escalarCapasActivas(bool agrandar) {
             *escalas[i] /= 1.1;
         }
     }
+    if (flagActivo(interruptor::influencia)) {
+        if (agrandar) {
+            factorEscalaInfluencia *= 1.1;
+        } else {
+            factorEscalaInfluencia /= 1.1;
+        }
+    }
+}
+
+// "influencia": off when on; otherwise the prompt, and the next line is the
+// response (read then, before any command).
+void alternarInfluencia() {
+    if (flagActivo(interruptor::influencia)) {
+        ++flag(interruptor::influencia);
+        dialogo = "Línea de Influencia Desactivada. Ingrese Comando:";
+        return;
+    }
+    dialogo = preguntaInfluencia;
+}
+
+void responderInfluencia(const std::string& texto) {
+    std::string error;
+    if (!elegirRespuestaInfluencia(texto, error)) {
+        dialogo = error + ". Ingrese Comando:";
+        return;
+    }
+    flag(interruptor::influencia) = 1;
+    std::string problema;
+    const dibujoInfluencia* d = influenciaParaDibujar(problema);
+    dialogo = "Línea de Influencia Activada (" + texto + " en " + (d ? d->recorrido : "") +
+              "). Ingrese Comando:";
+}
+
+// "tren": the envelope of the first train replaces the N, V and M layers
+// while on; it is computed when first switched on for a model.
+void alternarTren() {
+    if (flagActivo(interruptor::tren)) {
+        ++flag(interruptor::tren);
+        dialogo = "Envolvente del Tren Desactivada. Ingrese Comando:";
+        return;
+    }
+    std::string problema;
+    if (envolventeTrenParaDibujar(problema) == nullptr) {
+        dialogo = problema + ". Ingrese Comando:";
+        return;
+    }
+    flag(interruptor::tren) = 1;
+    const dibujoEnvolventeTren* d = envolventeTrenParaDibujar(problema);
+    dialogo =
+        "Envolvente del Tren Activada (" + d->tren + " en " + d->recorrido + "). Ingrese Comando:";
 }
 
 // Marks sized to the current counts (a reload may have changed them).
@@ -116,8 +167,26 @@ bool aislarBarras(const std::string& lista) {
     return true;
 }
 
+void revisarInfluenciaTrasRecarga() {
+    std::string problema;
+    if (flagActivo(interruptor::influencia) && influenciaParaDibujar(problema) == nullptr)
+        dialogo = "línea de influencia: " + problema + ". Ingrese Comando:";
+    if (flagActivo(interruptor::tren) && envolventeTrenParaDibujar(problema) == nullptr)
+        dialogo = "envolvente del tren: " + problema + ". Ingrese Comando:";
+}
+
 bool ejecutarComando() {
     if (comando == "exit" || comando == "salir") return true;
+
+    // A line that answers the response prompt is the response, whatever it
+    // says.
+    if (dialogo == preguntaInfluencia) {
+        responderInfluencia(comando);
+        comando = "";
+        return false;
+    }
+    if (comando == "influencia") alternarInfluencia();
+    if (comando == "tren") alternarTren();
 
     if (comando == "tagNudos") {
         dialogo = textoIngreseComando;

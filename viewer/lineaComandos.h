@@ -52,3 +52,9 @@ void mostrarTodo();
 // Node / bar with internal index i is drawn: its visibility mark is 1.
 bool nudoVisible(int i);
 bool barraVisible(int i);
+
+// After a model is read again: the influence line and the train's envelope
+// that are on are drawn for the new model; when one cannot be (its response
+// no longer reads, the path or the train is gone), the message line says
+// why.
+void revisarInfluenciaTrasRecarga();

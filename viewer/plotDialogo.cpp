@@ -48,7 +48,9 @@ const char* const textoAyuda =
     "capturaSVG -->Guarda la ventana como dibujo SVG (captura-NNN.svg)\n"
     "autoEscala -->Ajusta la escala de la capa encendida\n"
     "vigilar  -->Recarga el modelo cada vez que cambia el archivo\n"
-    "envolvente -->Muestra u oculta la envolvente de los combos activos en N, V y M\n";
+    "envolvente -->Muestra u oculta la envolvente de los combos activos en N, V y M\n"
+    "influencia -->Dibuja la linea de influencia de una respuesta en el primer recorrido\n"
+    "tren    -->Cambia N, V y M por la envolvente del primer tren en el primer recorrido\n";
 
 const char* const textoCredito = "KARVEL-2D\nPorticos planos - metodo de rigidez";
 

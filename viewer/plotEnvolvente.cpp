@@ -4,11 +4,13 @@
 // the bar's own frame with the layer's sign convention (N and V on the side
 // of their sign, M reversed: a positive moment on the tension side). With
 // switch 14 on, each bar names its largest maximum and smallest minimum and
-// the combination that gives each.
+// the combination that gives each. The envelope of a train over a path is
+// drawn the same way, its labels naming the train.
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "elementosPlot.h"
 #include "envolventeDiagramas.h"
 #include "estadoVisor.h"
+#include "influenciaVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "seccionesTablas.h"
@@ -101,17 +104,17 @@ void rotuloExtremo(int i, const rotuloEnvolvente& r, double y) {
     });
 }
 
-void plotEnvolvente(capaCache capa, esfuerzoBarra esfuerzo, double escala) {
-    const std::vector<int> combos = combosActivosConResultados();
-    if (combos.empty()) return;
+// The two curves and the labels of every visible bar, from `curvasDe` and
+// `rotulosDe`, kept as layer `capa` for the combinations `combos`.
+void plotEnvolvente(capaCache capa, const std::vector<int>& combos, esfuerzoBarra esfuerzo,
+                    double escala, const std::function<curvasEnvolvente(int)>& curvasDe,
+                    const std::function<std::vector<rotuloEnvolvente>(int)>& rotulosDe) {
     // M is drawn with its sign reversed.
     const double signo = esfuerzo == esfuerzoBarra::momento ? -1.0 : 1.0;
     dibujarCapa(capa, combos, escala, [&](constructorPiezas& pieza) {
-        const std::vector<std::string> nombres = nombresDeCombos(modeloVisor);
-        for (int i = 0; i < static_cast<int>(solucionVisor.barras.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(modeloVisor.barra.size()); ++i) {
             if (!barraVisible(i)) continue;
-            const curvasEnvolvente curvas =
-                curvasDeEnvolvente(solucionVisor.barras[i], esfuerzo, combos);
+            const curvasEnvolvente curvas = curvasDe(i);
             if (curvas.x.size() == 0) continue;
             pieza.iniciar();
             const Eigen::VectorXd yMaximo = curvas.maximo * (signo * escala);
@@ -136,8 +139,7 @@ void plotEnvolvente(capaCache capa, esfuerzoBarra esfuerzo, double escala) {
                 pieza.puntoEnBarra(i, curvas.x(k), yMinimo(k));
             }
             if (flagActivo(interruptor::textoDiagramas)) {
-                const std::vector<rotuloEnvolvente> rotulos =
-                    rotulosDeEnvolvente(solucionVisor.barras[i], esfuerzo, combos, nombres);
+                const std::vector<rotuloEnvolvente> rotulos = rotulosDe(i);
                 std::vector<double> y;
                 for (const rotuloEnvolvente& r : rotulos) y.push_back(signo * r.valor * escala);
                 y = lineasDeBase(i, rotulos, y);
@@ -157,16 +159,45 @@ void plotEnvolvente(capaCache capa, esfuerzoBarra esfuerzo, double escala) {
     });
 }
 
+// The envelope of the active combinations.
+void plotEnvolventeCombos(capaCache capa, esfuerzoBarra esfuerzo, double escala) {
+    const std::vector<int> combos = combosActivosConResultados();
+    if (combos.empty()) return;
+    const std::vector<std::string> nombres = nombresDeCombos(modeloVisor);
+    const int conResultados = static_cast<int>(solucionVisor.barras.size());
+    plotEnvolvente(
+        capa, combos, esfuerzo, escala,
+        [&](int i) {
+            return i < conResultados ? curvasDeEnvolvente(solucionVisor.barras[i], esfuerzo, combos)
+                                     : curvasEnvolvente{};
+        },
+        [&](int i) {
+            return rotulosDeEnvolvente(solucionVisor.barras[i], esfuerzo, combos, nombres);
+        });
+}
+
 }  // namespace
 
 void plotEnvolventeAxial(double escala) {
-    plotEnvolvente(capaCache::envolventeAxial, esfuerzoBarra::axial, escala);
+    plotEnvolventeCombos(capaCache::envolventeAxial, esfuerzoBarra::axial, escala);
 }
 
 void plotEnvolventeCortante(double escala) {
-    plotEnvolvente(capaCache::envolventeCortante, esfuerzoBarra::cortante, escala);
+    plotEnvolventeCombos(capaCache::envolventeCortante, esfuerzoBarra::cortante, escala);
 }
 
 void plotEnvolventeMomento(double escala) {
-    plotEnvolvente(capaCache::envolventeMomento, esfuerzoBarra::momento, escala);
+    plotEnvolventeCombos(capaCache::envolventeMomento, esfuerzoBarra::momento, escala);
+}
+
+void plotEnvolventeTren(esfuerzoBarra esfuerzo, double escala) {
+    std::string problema;
+    const dibujoEnvolventeTren* d = envolventeTrenParaDibujar(problema);
+    if (d == nullptr) return;
+    const capaCache capa = esfuerzo == esfuerzoBarra::axial      ? capaCache::trenAxial
+                           : esfuerzo == esfuerzoBarra::cortante ? capaCache::trenCortante
+                                                                 : capaCache::trenMomento;
+    plotEnvolvente(
+        capa, {}, esfuerzo, escala, [&](int i) { return curvasDeEnvolventeTren(*d, i, esfuerzo); },
+        [&](int i) { return rotulosDeEnvolventeTren(*d, i, esfuerzo); });
 }

@@ -36,6 +36,7 @@ void recargarModelo() {
     anotarModeloNuevo();
     mostrarTodo();
     ajustarFlagsCombos();
+    revisarInfluenciaTrasRecarga();
     anotarArchivoLeido();
     std::cout.flush();
 }

@@ -212,6 +212,7 @@ const archivoConEsperados archivos[] = {
     {"ejemplos/cargasEnTramos.txt", "cargasEnTramos.txt", nullptr},
     {"ejemplos/deformacionesImpuestas.txt", "deformacionesImpuestas.txt", nullptr},
     {"ejemplos/apoyoInclinado.txt", "apoyoInclinado.txt", nullptr},
+    {"ejemplos/puenteDosVanos.txt", "puenteDosVanos.txt", nullptr},
 };
 
 void PrintTo(const archivoConEsperados& a, std::ostream* os) {
