@@ -1,16 +1,20 @@
 #include "funcionLeerArchivo.h"
 
+#include "avisoEtiquetas.h"
 #include "lecturaInterna.h"
 
 // Builds the model in the fixed order that the later steps rely on: nodes
 // complete before any bar copies their coordinates, sections (with the
-// specific weight) before self weight, and the display settings last.
+// specific weight) before self weight, and the display settings last; then
+// the bars that no section reached.
 modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     using namespace lectura;
     modelo m;
 
     claseLeerArchivo lector;
     lector.setNombreArchivo(nombreArchivo);
+    // A misspelt tag first: what follows in the console may be its effect.
+    if (lector.archivoLeido()) avisarEtiquetasDesconocidas(nombreArchivo, lector);
 
     Eigen::MatrixXd tablaNudos;
     std::vector<filaBarra> filasBarras;
@@ -34,5 +38,6 @@ modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     avisarCombosBarras(m);
 
     leerAjustes(m, lector);
+    avisarBarrasSinSeccion(m);
     return m;
 }
