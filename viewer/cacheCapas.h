@@ -7,7 +7,9 @@
 // text size, the decimals, a display switch, the visibility marks (and for
 // the loads, whose arrow heads follow the zoom, zCam). An envelope layer is
 // kept once for all the combinations it is taken over, and compiled again
-// when that set changes as well.
+// when that set changes as well. With colorPorCombo on, a combination's
+// layer also follows the active combinations (its colour and place) and the
+// camera and window (its labels keep inside the window).
 #pragma once
 
 #include <functional>

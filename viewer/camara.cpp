@@ -96,6 +96,11 @@ void proyectarVentanaActual() {
 
 }  // namespace
 
+void encuadrarModelo() {
+    funcionFronteraGraf();
+    proyectarVentanaActual();
+}
+
 void zoomIn() {
     zCam /= 1.07;
     proyectarVentanaActual();
