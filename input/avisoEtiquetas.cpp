@@ -76,43 +76,55 @@ std::string etiquetaParecida(const std::string& palabra) {
 }
 
 void avisarEtiquetasDesconocidas(const std::string& nombreArchivo, claseLeerArchivo& lector) {
-    std::ifstream archivo(nombreArchivo);
+    std::ifstream archivo(nombreArchivo, std::ios::binary);
     if (!archivo.is_open()) return;
+    // The whole file at once, walked word by word as the reader splits it
+    // (white space as the stream takes it), counting line ends.
+    std::ostringstream leido;
+    leido << archivo.rdbuf();
+    const std::string texto = leido.str();
+    std::size_t p =
+        texto.compare(0, marcaOrdenBytes.size(), marcaOrdenBytes) == 0 ? marcaOrdenBytes.size() : 0;
     // What the next words are: a name, factor / load-case pairs (a factor
     // just read: its load case comes next), or anything.
     bool nombre = false, pares = false, caso = false;
     const etiquetaArchivo* ultima = nullptr;  // the last known tag read
-    std::string texto;
-    for (int linea = 1; std::getline(archivo, texto); ++linea) {
-        if (linea == 1 && texto.compare(0, marcaOrdenBytes.size(), marcaOrdenBytes) == 0) {
-            texto.erase(0, marcaOrdenBytes.size());
+    int linea = 1;
+    const auto blanco = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (p < texto.size()) {
+        if (blanco(texto[p])) {
+            linea += texto[p] == '\n';
+            ++p;
+            continue;
         }
-        std::istringstream palabras(texto);
-        for (std::string palabra; palabras >> palabra;) {
-            if (nombre) {
-                nombre = false;
-                pares = ultima->conPares;
+        const std::size_t inicio = p;
+        while (p < texto.size() && !blanco(texto[p])) ++p;
+        const std::string palabra = texto.substr(inicio, p - inicio);
+        if (nombre) {
+            nombre = false;
+            pares = ultima->conPares;
+            continue;
+        }
+        if (pares) {
+            // The same tag in a load case's place ends the pairs, as the
+            // reader takes it.
+            if (caso && palabra != ultima->etiqueta) {
+                caso = false;
                 continue;
             }
-            if (pares) {
-                // The same tag in a load case's place ends the pairs, as the
-                // reader takes it.
-                if (caso && palabra != ultima->etiqueta) {
-                    caso = false;
-                    continue;
-                }
-                if (!caso && lector.esNumero(palabra)) {
-                    caso = true;
-                    continue;
-                }
-                pares = caso = false;
-            }
-            if (const etiquetaArchivo* e = etiquetaConocida(palabra)) {
-                ultima = e;
-                nombre = e->conNombre;
+            if (!caso && lector.esNumero(palabra)) {
+                caso = true;
                 continue;
             }
-            if (palabra.back() == ':') avisar(linea, palabra);
+            pares = caso = false;
         }
+        // Every tag ends in ':'; other words are data or free text.
+        if (palabra.back() != ':') continue;
+        if (const etiquetaArchivo* e = etiquetaConocida(palabra)) {
+            ultima = e;
+            nombre = e->conNombre;
+            continue;
+        }
+        avisar(linea, palabra);
     }
 }
