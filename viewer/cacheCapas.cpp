@@ -55,6 +55,15 @@ struct estadoCapa {
     }
 };
 
+// The camera and window the labels of colorPorCombo were last placed for.
+// While the view is panned they stay (the kept pieces are replayed, as
+// without the switch); once the button is released the labels are placed
+// again for the view reached.
+struct vistaDeRotulos {
+    double x = 0, y = 0, z = 0, w = 0, h = 0;
+};
+vistaDeRotulos vistaRotulos;
+
 estadoCapa estadoActual(capaCache capa, double escala, const std::vector<int>& combos) {
     estadoCapa e;
     e.combos = combos;
@@ -79,11 +88,12 @@ estadoCapa estadoActual(capaCache capa, double escala, const std::vector<int>& c
         for (int c = 0; c < modeloVisor.noCombos; ++c) {
             if (flagActivo(interruptor::primerCombo + c)) e.activos.push_back(c);
         }
-        e.xVista = xCentroObj;
-        e.yVista = yCentroObj;
-        e.zVista = zCam;
-        e.wVista = wVentana;
-        e.hVista = hVentana;
+        if (clickIzq != 1) vistaRotulos = {xCentroObj, yCentroObj, zCam, wVentana, hVentana};
+        e.xVista = vistaRotulos.x;
+        e.yVista = vistaRotulos.y;
+        e.zVista = vistaRotulos.z;
+        e.wVista = vistaRotulos.w;
+        e.hVista = vistaRotulos.h;
     }
     return e;
 }

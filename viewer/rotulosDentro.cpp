@@ -19,16 +19,26 @@ bool seCruzan(const cajaVista& a, const cajaVista& b) {
     return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
 }
 
-// The label's box moved by dx along bar i, in view coordinates (the four
-// corners turned with the bar, about the centre of the view).
-cajaVista enVista(int i, const cajaRotulo& c, double dx) {
+// The frame of bar i seen from the view: its start about the centre of the
+// view, and its direction.
+struct marcoEnVista {
+    double x, y, co, si;
+};
+
+marcoEnVista marcoDe(int i) {
     const objBarra2d& b = modeloVisor.barra[i];
-    const double co = std::cos(b.getAngulo()), si = std::sin(b.getAngulo());
+    return {b.getXi() - xCentroObj, b.getYi() - yCentroObj, std::cos(b.getAngulo()),
+            std::sin(b.getAngulo())};
+}
+
+// The label's box moved by dx along the bar, in view coordinates (the four
+// corners turned with the bar).
+cajaVista enVista(const marcoEnVista& m, const cajaRotulo& c, double dx) {
     cajaVista v{INFINITY, INFINITY, -INFINITY, -INFINITY};
     for (double x : {c.x0 + dx, c.x1 + dx}) {
         for (double y : {c.y0, c.y1}) {
-            const double vx = b.getXi() + co * x - si * y - xCentroObj;
-            const double vy = b.getYi() + si * x + co * y - yCentroObj;
+            const double vx = m.x + m.co * x - m.si * y;
+            const double vy = m.y + m.si * x + m.co * y;
             v = {std::fmin(v.x0, vx), std::fmin(v.y0, vy), std::fmax(v.x1, vx),
                  std::fmax(v.y1, vy)};
         }
@@ -66,15 +76,22 @@ bool listaALaIzquierda(double x, double y0, double y1, double separacion, int ca
 double corrimientoAlInterior(int i, const cajaRotulo& caja) {
     if (i < 0 || i >= static_cast<int>(modeloVisor.barra.size())) return 0;
     const zonasVista z = zonas();
-    if (despejada(enVista(i, caja, 0), z.ventana, z.lista)) return 0;
+    const marcoEnVista m = marcoDe(i);
+    if (despejada(enVista(m, caja, 0), z.ventana, z.lista)) return 0;
     const double L = modeloVisor.barra[i].getLongitud();
     const double medio = 0.5 * (caja.x0 + caja.x1);
     const double paso = L / pasosPorLado;
     if (!(paso > 0) || !std::isfinite(paso)) return 0;
+    // Slid over the whole bar the label sweeps this box: when it misses
+    // the window, no place along the bar will do (a bar out of view).
+    const cajaVista a = enVista(m, caja, -medio), b = enVista(m, caja, L - medio);
+    const cajaVista barrido{std::fmin(a.x0, b.x0), std::fmin(a.y0, b.y0), std::fmax(a.x1, b.x1),
+                            std::fmax(a.y1, b.y1)};
+    if (!seCruzan(barrido, z.ventana)) return 0;
     for (int k = 1; k <= pasosPorLado; ++k) {
         for (double dx : {-k * paso, k * paso}) {
             if (medio + dx < 0 || medio + dx > L) continue;
-            if (despejada(enVista(i, caja, dx), z.ventana, z.lista)) return dx;
+            if (despejada(enVista(m, caja, dx), z.ventana, z.lista)) return dx;
         }
     }
     return 0;
