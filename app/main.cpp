@@ -6,6 +6,7 @@
 #include "estadoVisor.h"
 #include "funcionLeerYResolver.h"
 #include "funcionPlot.h"
+#include "mensajeLectura.h"
 
 int main(int argc, char** argv) {
     // Line-buffered console, so that every progress line and warning is seen
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     }
     // An incomplete model is not solved, only shown.
     modeloResuelto r = funcionLeerYResolver(nombreArchivo);
+    // A file that gives no model says why on the window's message line.
+    anotarLectura(r.m);
     mostrarModelo(std::move(r.m), std::move(r.s));
     // The window and its event loop, which does not return.
     funcionPlot(argc, argv);

@@ -1,18 +1,21 @@
 #include "funcionLeerArchivo.h"
 
+#include "avisoEtiquetas.h"
 #include "lecturaInterna.h"
 
 // Builds the model in the fixed order that the later steps rely on: nodes
 // complete before any bar copies their coordinates, supports before their
 // settlements, sections (with the specific weight and the stiffness a
 // temperature load takes) before the bar loads, and the display settings
-// last.
+// last; then the bars that no section reached.
 modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     using namespace lectura;
     modelo m;
 
     claseLeerArchivo lector;
     lector.setNombreArchivo(nombreArchivo);
+    // A misspelt tag first: what follows in the console may be its effect.
+    if (lector.archivoLeido()) avisarEtiquetasDesconocidas(nombreArchivo, lector);
 
     Eigen::MatrixXd tablaNudos;
     std::vector<filaBarra> filasBarras;
@@ -39,5 +42,6 @@ modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     leerTrenes(m, lector);
 
     leerAjustes(m, lector);
+    avisarBarrasSinSeccion(m);
     return m;
 }

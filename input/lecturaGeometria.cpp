@@ -187,6 +187,15 @@ void leerSecciones(modelo& m, claseLeerArchivo& lector) {
     if (m.noBarras != 0) std::cout << "transferencia de secciones gen a barra[i] OK" << std::endl;
 }
 
+void avisarBarrasSinSeccion(const modelo& m) {
+    for (const objBarra2d& b : m.barra) {
+        if (b.tieneDatosDeRigidez()) continue;
+        advertir("la barra " + std::to_string(b.getNoBarraUsuario()) +
+                 " no tiene sección (ninguna seccionRectangular: ni seccionGenerica: la nombra);"
+                 " no aporta rigidez");
+    }
+}
+
 void leerArticulaciones(modelo& m, claseLeerArchivo& lector) {
     const std::string etiqueta = "articulacion:";
     const int cantidad = lector.getNoEtiquetas(etiqueta);

@@ -103,6 +103,8 @@ void avisarCombosNudos(bool hayEntradas);
 void crearBarras(modelo& m, const std::vector<filaBarra>& filasBarras);
 void leerSecciones(modelo& m, claseLeerArchivo& lector);
 void leerArticulaciones(modelo& m, claseLeerArchivo& lector);
+// One warning per bar that no section entry names (it has no stiffness).
+void avisarBarrasSinSeccion(const modelo& m);
 void leerCargasLocales(modelo& m, claseLeerArchivo& lector);
 void leerCargasGlobales(modelo& m, claseLeerArchivo& lector);
 void leerPesoPropio(modelo& m, claseLeerArchivo& lector);

@@ -16,7 +16,11 @@ constexpr std::size_t anchoNumero = 15;
 
 // The value of largest magnitude of one quantity over the model, where it
 // occurs (node or bar in the user's numbering, direction or abscissa) and
-// the size its abscissa is measured against.
+// the size its abscissa is measured against. Values are proposed in file
+// order (nodes: ux, uy, then the rotation; bars: maximum, then minimum); a
+// later one takes the place only when larger by more than rounding noise
+// (umbralRuido of the value held), so that of two equal values of a
+// symmetric frame the first is named whatever their last binary digits.
 struct mayorValor {
     int numero = 0;
     const char* nombre = "";
@@ -25,7 +29,7 @@ struct mayorValor {
     double longitud = 0;
     bool hallado = false;
     void proponer(int n, const char* q, double v, double xx = 0, double L = 0) {
-        if (hallado && !(std::abs(v) > std::abs(valor))) return;
+        if (hallado && !(std::abs(v) > std::abs(valor) * (1 + umbralRuido))) return;
         *this = {n, q, v, xx, L, true};
     }
 };

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "capturaVectorial.h"
+#include "colorPorCombo.h"
 #include "elementosPlot.h"
 #include "estadoVisor.h"
 #include "interruptores.h"
@@ -36,6 +37,11 @@ struct estadoCapa {
     double zCam = 0;            // loads: arrow heads sized by the zoom
     Eigen::VectorXi nudos, barras;
     std::vector<int> combos;  // envelopes: the combinations taken together
+    // colorPorCombo: the combination's colour and place follow the active
+    // ones, and its labels keep inside the window seen from this camera.
+    bool porCombo = false;
+    std::vector<int> activos;
+    double xVista = 0, yVista = 0, zVista = 0, wVista = 0, hVista = 0;
 
     bool operator==(const estadoCapa& o) const {
         return version == o.version && resuelto == o.resuelto && escala == o.escala &&
@@ -43,9 +49,20 @@ struct estadoCapa {
                interiores == o.interiores && marcadores == o.marcadores && xMin == o.xMin &&
                xMax == o.xMax && zCam == o.zCam && nudos.size() == o.nudos.size() &&
                barras.size() == o.barras.size() && nudos == o.nudos && barras == o.barras &&
-               combos == o.combos;
+               combos == o.combos && porCombo == o.porCombo && activos == o.activos &&
+               xVista == o.xVista && yVista == o.yVista && zVista == o.zVista &&
+               wVista == o.wVista && hVista == o.hVista;
     }
 };
+
+// The camera and window the labels of colorPorCombo were last placed for.
+// While the view is panned they stay (the kept pieces are replayed, as
+// without the switch); once the button is released the labels are placed
+// again for the view reached.
+struct vistaDeRotulos {
+    double x = 0, y = 0, z = 0, w = 0, h = 0;
+};
+vistaDeRotulos vistaRotulos;
 
 estadoCapa estadoActual(capaCache capa, double escala, const std::vector<int>& combos) {
     estadoCapa e;
@@ -65,6 +82,19 @@ estadoCapa estadoActual(capaCache capa, double escala, const std::vector<int>& c
     if (capa == capaCache::cargas) e.zCam = zCam;
     e.nudos = nudosAislados;
     e.barras = barrasAisladas;
+    // One combination's layer (no envelope) in its own colour.
+    if (combos.empty() && colorPorComboActivo()) {
+        e.porCombo = true;
+        for (int c = 0; c < modeloVisor.noCombos; ++c) {
+            if (flagActivo(interruptor::primerCombo + c)) e.activos.push_back(c);
+        }
+        if (clickIzq != 1) vistaRotulos = {xCentroObj, yCentroObj, zCam, wVentana, hVentana};
+        e.xVista = vistaRotulos.x;
+        e.yVista = vistaRotulos.y;
+        e.zVista = vistaRotulos.z;
+        e.wVista = vistaRotulos.w;
+        e.hVista = vistaRotulos.h;
+    }
     return e;
 }
 

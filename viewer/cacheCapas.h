@@ -7,7 +7,11 @@
 // text size, the decimals, a display switch, the visibility marks (and for
 // the loads, whose arrow heads follow the zoom, zCam). An envelope layer is
 // kept once for all the combinations it is taken over, and compiled again
-// when that set changes as well.
+// when that set changes as well. With colorPorCombo on, a combination's
+// layer also follows the active combinations (its colour and place) and the
+// camera and window (its labels keep inside the window), the camera as it
+// stands when no pan is under way: during a pan the pieces are replayed,
+// and the labels are placed again once the button is released.
 #pragma once
 
 #include <functional>

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "colorPorCombo.h"
 #include "estadoVisor.h"
 #include "funcionPlot.h"
 
@@ -58,6 +59,8 @@ void mouseButton(int button, int state, int x, int y) {
     if (button == GLUT_LEFT_BUTTON) {
         if (state == GLUT_UP) {
             clickIzq = -1;
+            // The labels of colorPorCombo are placed for the view reached.
+            if (colorPorComboActivo()) glutPostRedisplay();
         } else {
             clickIzq = 1;
             xLast = x;
@@ -95,6 +98,11 @@ void proyectarVentanaActual() {
 }
 
 }  // namespace
+
+void encuadrarModelo() {
+    funcionFronteraGraf();
+    proyectarVentanaActual();
+}
 
 void zoomIn() {
     zCam /= 1.07;

@@ -3,6 +3,9 @@
 
 void funcionPlot(int argc, char** argv);
 void funcionFronteraGraf();
+// The camera back over the whole model (the extent and view of start-up),
+// projected for the window as it is now ("encuadrar").
+void encuadrarModelo();
 void changeSize(int w, int h);
 void draw();
 void mouseButton(int button, int state, int x, int y);

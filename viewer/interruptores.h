@@ -16,6 +16,7 @@ enum : int {
     apoyos = 9,             // supports and springs
     ayuda = 10,             // help text on screen (F1)
     envolvente = 11,        // N, V and M as the envelope of the active combinations
+    colorPorCombo = 12,     // each active combination in a colour of its own
     influencia = 13,        // the influence line of the chosen response along the first path
     textoDiagramas = 14,    // values on diagrams, loads and the deformed shape (Alt+T)
     lineasInteriores = 15,  // inner lines of the N, V and M diagrams (Alt+F)

@@ -19,6 +19,7 @@ const char* const errorListaBarras =
 namespace {
 
 formatoCaptura capturaPedida = formatoCaptura::ninguno;
+bool encuadrePedido = false;
 
 int& flag(int i) {
     if (static_cast<size_t>(i) >= flags.size()) flags.resize(i + 1, 0);
@@ -251,6 +252,18 @@ bool ejecutarComando() {
         capturaPedida = formato;
         dialogo = textoIngreseComando;
     }
+    // One colour per active combination: changes how the layers draw, not
+    // which is on.
+    if (comando == "colorPorCombo") {
+        ++flag(interruptor::colorPorCombo);
+        dialogo = flagActivo(interruptor::colorPorCombo)
+                      ? "Color por Combo Activado. Ingrese Comando:"
+                      : "Color por Combo Desactivado. Ingrese Comando:";
+    }
+    if (comando == "encuadrar") {
+        encuadrePedido = true;
+        dialogo = "Modelo encuadrado. Ingrese Comando:";
+    }
     if (comando == "autoEscala") dialogo = ajustarEscalaAutomatica();
     if (comando == "vigilar") {
         dialogo = alternarVigilancia() ? "Vigilancia del archivo Activada. Ingrese Comando:"
@@ -325,6 +338,12 @@ formatoCaptura tomarCapturaPedida() {
     const formatoCaptura f = capturaPedida;
     capturaPedida = formatoCaptura::ninguno;
     return f;
+}
+
+bool tomarEncuadrePedido() {
+    const bool pedido = encuadrePedido;
+    encuadrePedido = false;
+    return pedido;
 }
 
 bool nudoVisible(int i) {

@@ -19,6 +19,10 @@ enum class formatoCaptura { ninguno, png, pdf, svg };
 // The capture asked for by the last line, if any; asking clears it.
 formatoCaptura tomarCapturaPedida();
 
+// "encuadrar": the camera is to frame the whole model again, as at start-up.
+// The window does it (it owns the projection); asking clears the request.
+bool tomarEncuadrePedido();
+
 // What the caller must do after a key.
 enum class efectoTecla { seguir, terminar };
 

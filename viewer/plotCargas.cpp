@@ -11,22 +11,63 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "cacheCapas.h"
 #include "capasResultados.h"
+#include "colorPorCombo.h"
 #include "elementosPlot.h"
 #include "estadoVisor.h"
 #include "formatoNumero.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
+#include "rotulosDentro.h"
 #include "trazosGl.h"
 
 namespace {
 
+// How the loads of one combination are drawn: in the layer's colours with
+// plain magnitudes while colorPorCombo is off; with it on, everything in the
+// combination's colour and every magnitude followed by its name.
+struct estiloCargas {
+    bool porCombo;
+    colorCombo propio;
+    std::string sufijo;
+    double bajada;  // the magnitudes stand this much lower (later combinations)
+};
+
+// Magnitudes of two combinations at the same point stand this many text
+// heights apart.
+const double interlineadoMagnitudes = 1.2;
+
+estiloCargas estiloDe(int c) {
+    const bool porCombo = colorPorComboActivo();
+    const int rango = porCombo ? std::max(0, rangoDeCombo(c)) : 0;
+    return {porCombo, colorDeCombo(c), sufijoDeCombo(c),
+            rango * interlineadoMagnitudes * escalaTexto};
+}
+
+// The layer's colour (r, g, b), or the combination's.
+void pintar(const estiloCargas& e, double r, double g, double b) {
+    if (e.porCombo) {
+        color(e.propio.rgb);
+    } else {
+        color(r, g, b);
+    }
+}
+
+// A magnitude without sign at (x, y), starting or ending there (with
+// colorPorCombo, a later combination's some lines lower).
+void magnitud(const estiloCargas& e, double x, double y, double valor, int alineacion) {
+    const std::string texto = formatearNumero(std::abs(valor), precision, false) + e.sufijo;
+    drawTextoEscaladoAlineado(x, e.bajada == 0 ? y : y - e.bajada, texto.c_str(), escalaTexto,
+                              alineacion);
+}
+
 // Arc of radius 1.6·t around the node from -90° to 135° and a head at the
 // end the moment turns towards: 135° when counter-clockwise (mz > 0),
 // -90° when clockwise.
-void momentoNudo(double x, double y, double mz, double t) {
+void momentoNudo(const estiloCargas& e, double x, double y, double mz, double t) {
     const double r = 1.6 * t;
     anchoLinea(2);
     plotArco(x, y, r, -90, 135);
@@ -41,53 +82,56 @@ void momentoNudo(double x, double y, double mz, double t) {
     }
     anchoLinea(1);
     if (flagActivo(interruptor::textoDiagramas))
-        drawNumFloat(x + 1.7 * t, y + 0.3 * t, std::abs(mz), precision, escalaTexto);
+        magnitud(e, x + 1.7 * t, y + 0.3 * t, mz, alineacionTexto::inicio);
 }
 
 // Point load at (x, y) of the frame in use: an arrow per non-zero force
 // component, |P|·escala long, ending on the point, with the magnitude at its
 // tail; the moment as an arc.
-void cargaPuntualEn(double x, double y, double px, double py, double mz, double escala, double t) {
+void cargaPuntualEn(const estiloCargas& e, double x, double y, double px, double py, double mz,
+                    double escala, double t) {
     if (px != 0) {
         anchoLinea(2);
         drawFlecha(x - px * escala, y, x, y, t);
         anchoLinea(1);
-        drawNumFloat(x - px * escala, y, std::abs(px), precision, escalaTexto);
+        magnitud(e, x - px * escala, y, px, alineacionTexto::inicio);
     }
     if (py != 0) {
         anchoLinea(2);
         drawFlecha(x, y - py * escala, x, y, t);
         anchoLinea(1);
-        drawNumFloat(x, y - py * escala, std::abs(py), precision, escalaTexto);
+        magnitud(e, x, y - py * escala, py, alineacionTexto::inicio);
     }
-    if (mz != 0) momentoNudo(x, y, mz, t);
+    if (mz != 0) momentoNudo(e, x, y, mz, t);
 }
 
 // Transverse load varying linearly from qi at x0 to qf at x1 (positive
 // along local +y): eleven arrows at (x1 - x0)/10 spacing ending on the bar,
 // and the load line. A station where the load is zero has a zero-length
 // arrow, which draws nothing.
-void cargaTransversal(double x0, double x1, double qi, double qf, double escala, double t) {
+void cargaTransversal(const estiloCargas& e, double x0, double x1, double qi, double qf,
+                      double escala, double t) {
     const double L = x1 - x0;
-    color(0, 0.3, 0);
+    pintar(e, 0, 0.3, 0);
     anchoLinea(1);
     for (int j = 0; j <= 10; ++j) {
         drawFlecha(x0 + j * L / 10, -(qi + j * (qf - qi) / 10) * escala, x0 + j * L / 10, 0, t);
     }
     linea(x0, -qi * escala, x1, -qf * escala);
-    color(0.3, 0.7, 0.3);
+    pintar(e, 0.3, 0.7, 0.3);
     if (flagActivo(interruptor::textoDiagramas)) {
-        drawNumFloat(x0 + 0.1 * L, -qi * escala, std::abs(qi), precision, escalaTexto);
-        drawNumFloatRight(x0 + 0.9 * L, -qf * escala, std::abs(qf), precision, escalaTexto);
+        magnitud(e, x0 + 0.1 * L, -qi * escala, qi, alineacionTexto::inicio);
+        magnitud(e, x0 + 0.9 * L, -qf * escala, qf, alineacionTexto::fin);
     }
 }
 
 // Axial load from fi at x0 to ff at x1 (positive towards the end node):
 // eleven heads on the axis pointing the way of the mean load, none when it
 // is zero, and both magnitudes below the axis.
-void cargaAxial(double x0, double x1, double fi, double ff, double escala, double t) {
+void cargaAxial(const estiloCargas& e, double x0, double x1, double fi, double ff, double escala,
+                double t) {
     const double L = x1 - x0;
-    color(0, 0.4, 0.5);
+    pintar(e, 0, 0.4, 0.5);
     anchoLinea(2);
     const double g = (fi + ff) / 2 * escala;
     for (int j = 0; j <= 10; ++j) {
@@ -95,11 +139,11 @@ void cargaAxial(double x0, double x1, double fi, double ff, double escala, doubl
         if (g > 0) drawFlecha(h, 0, h + 0.00001, 0, t);
         if (g < 0) drawFlecha(h, 0, h - 0.0001, 0, t);
     }
-    color(0.3, 0.7, 0.7);
+    pintar(e, 0.3, 0.7, 0.7);
     anchoLinea(1);
     if (flagActivo(interruptor::textoDiagramas)) {
-        drawNumFloat(x0 + 0.1 * L, -1.1 * escalaTexto, std::abs(fi), precision, escalaTexto);
-        drawNumFloatRight(x0 + 0.9 * L, -1.2 * escalaTexto, std::abs(ff), precision, escalaTexto);
+        magnitud(e, x0 + 0.1 * L, -1.1 * escalaTexto, fi, alineacionTexto::inicio);
+        magnitud(e, x0 + 0.9 * L, -1.2 * escalaTexto, ff, alineacionTexto::fin);
     }
 }
 
@@ -159,17 +203,17 @@ void rotuloTemperatura(double L, const cargaTemperatura& k, int renglon) {
 // A full-length or partial distributed load of bar i between x0 and x1:
 // transverse arrows and axial heads in the bar's frame, and the box of the
 // piece.
-void cargaDistribuida(int i, double x0, double x1, double fi, double ff, double qi, double qf,
-                      double escala, double t, constructorPiezas& pieza) {
+void cargaDistribuida(const estiloCargas& e, int i, double x0, double x1, double fi, double ff,
+                      double qi, double qf, double escala, double t, constructorPiezas& pieza) {
     const bool transversal = qi != 0 || qf != 0, axial = fi != 0 || ff != 0;
     if (transversal) {
         marcoBarra(i);
-        cargaTransversal(x0, x1, qi, qf, escala, t);
+        cargaTransversal(e, x0, x1, qi, qf, escala, t);
         glPopMatrix();
     }
     if (axial) {
         marcoBarra(i);
-        cargaAxial(x0, x1, fi, ff, escala, t);
+        cargaAxial(e, x0, x1, fi, ff, escala, t);
         glPopMatrix();
     }
     pieza.puntoEnBarra(i, x0, 0);
@@ -180,21 +224,21 @@ void cargaDistribuida(int i, double x0, double x1, double fi, double ff, double 
 
 // A point load inside bar i, drawn with the components it was given in:
 // in the bar's frame at (a, 0), or along global X and Y at its point.
-void cargaPuntualEnBarra(int i, const cargaPuntual& p, double escala, double t,
-                         constructorPiezas& pieza) {
+void cargaPuntualEnBarra(const estiloCargas& e, int i, const cargaPuntual& p, double escala,
+                         double t, constructorPiezas& pieza) {
     const componentesDibujadas d = componentesPuntual(i, p);
-    color(0.8, 0.2, 0.2);
+    pintar(e, 0.8, 0.2, 0.2);
     if (d.global) {
         const objBarra2d& b = modeloVisor.barra[i];
         const double th = b.getAngulo();
         const double x = b.getXi() + std::cos(th) * p.a, y = b.getYi() + std::sin(th) * p.a;
-        cargaPuntualEn(x, y, d.x, d.y, p.mz, escala, t);
+        cargaPuntualEn(e, x, y, d.x, d.y, p.mz, escala, t);
         pieza.punto(x - d.x * escala, y);
         pieza.punto(x, y - d.y * escala);
         pieza.punto(x, y);
     } else {
         marcoBarra(i);
-        cargaPuntualEn(p.a, 0, d.x, d.y, p.mz, escala, t);
+        cargaPuntualEn(e, p.a, 0, d.x, d.y, p.mz, escala, t);
         glPopMatrix();
         pieza.puntoEnBarra(i, p.a - d.x * escala, 0);
         pieza.puntoEnBarra(i, p.a, -d.y * escala);
@@ -202,10 +246,13 @@ void cargaPuntualEnBarra(int i, const cargaPuntual& p, double escala, double t,
     }
 }
 
-// One line of the reaction list: "Rx: " and the signed value.
-void lineaReaccion(const char* nombre, double valor, double y) {
-    const std::string texto = nombre + formatearNumero(valor, precision, false);
-    drawTextoEscalado(0.1, y, texto.c_str(), escalaTexto);
+// The reaction list starts this far right of its node (model units).
+const double separacionReacciones = 0.1;
+
+// One line of the reaction list: "Rx: " and the signed value, and with
+// colorPorCombo the combination's name.
+std::string lineaReaccion(const char* nombre, double valor, const std::string& sufijo) {
+    return nombre + formatearNumero(valor, precision, false) + sufijo;
 }
 
 // Characters of the longest magnitude among the values.
@@ -224,6 +271,8 @@ int caracteresRotulo(const Valores& valores) {
 void plotCarga(int c, double escala) {
     if (!comboExiste(c)) return;
     dibujarCapa(capaCache::cargas, c, escala, [c, escala](constructorPiezas& pieza) {
+        const estiloCargas e = estiloDe(c);
+        const int sufijo = static_cast<int>(e.sufijo.size());
         // Heads keep their size on screen.
         const double t = zCam / 100;
         for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
@@ -232,14 +281,14 @@ void plotCarga(int c, double escala) {
             const double px = p(0), py = p(1), mz = p(2);
             if (px == 0 && py == 0 && mz == 0) continue;
             pieza.iniciar();
-            color(0.8, 0.2, 0.2);
+            pintar(e, 0.8, 0.2, 0.2);
             const double x = modeloVisor.nudo[i].getX(), y = modeloVisor.nudo[i].getY();
-            cargaPuntualEn(x, y, px, py, mz, escala, t);
+            cargaPuntualEn(e, x, y, px, py, mz, escala, t);
             pieza.punto(x, y);
             pieza.punto(x - px * escala, y);
             pieza.punto(x, y - py * escala);
-            pieza.holgura(3 * t);
-            pieza.rotulo(caracteresRotulo(std::initializer_list<double>{px, py, mz}));
+            pieza.holgura(3 * t + e.bajada);
+            pieza.rotulo(caracteresRotulo(std::initializer_list<double>{px, py, mz}) + sufijo);
             pieza.terminar();
         }
 
@@ -269,7 +318,7 @@ void plotCarga(int c, double escala) {
             pieza.iniciar();
             std::vector<double> valores;
             if (trapecio) {
-                cargaDistribuida(i, 0, L, fi, ff, qi, qf, escala, t, pieza);
+                cargaDistribuida(e, i, 0, L, fi, ff, qi, qf, escala, t, pieza);
                 valores = {qi, qf, fi, ff};
             }
             int temperaturas = 0;
@@ -282,58 +331,84 @@ void plotCarga(int c, double escala) {
                     pieza.puntoEnBarra(i, L / 2, -(1.3 + temperaturas) * escalaTexto);
                     valores.insert(valores.end(), {g->dT, g->gradiente, 1e6});
                 } else if (const auto* p = std::get_if<cargaPuntual>(&k)) {
-                    cargaPuntualEnBarra(i, *p, escala, t, pieza);
+                    cargaPuntualEnBarra(e, i, *p, escala, t, pieza);
                     valores.insert(valores.end(), {p->px, p->py, p->mz});
                 } else if (const auto* r = std::get_if<cargaParcial>(&k)) {
                     const intensidadesCarga d =
                         intensidadesDibujadas(cargaTrapecial{r->pa, r->pb, r->qa, r->qb});
-                    cargaDistribuida(i, r->a, r->b, d.fi, d.ff, d.qi, d.qf, escala, t, pieza);
+                    cargaDistribuida(e, i, r->a, r->b, d.fi, d.ff, d.qi, d.qf, escala, t, pieza);
                     valores.insert(valores.end(), {d.qi, d.qf, d.fi, d.ff});
                 }
             }
             // Arcs of moments reach further than arrow heads.
-            pieza.holgura(cargas.tramos.empty() ? 2 * t : 3 * t);
-            pieza.rotulo(caracteresRotulo(valores));
+            pieza.holgura((cargas.tramos.empty() ? 2 * t : 3 * t) + e.bajada);
+            pieza.rotulo(caracteresRotulo(valores) + sufijo);
             pieza.terminar();
         }
     });
 }
 
 // Reactions listed from 0.1 right of the node downwards, one line per
-// restrained or sprung component; one piece per node.
+// restrained or sprung component; one piece per node. With colorPorCombo,
+// each line carries the combination's name, the list of a later active
+// combination stands as many lists lower, and a list the window's right
+// edge would cut stands on the node's left.
 void plotReacciones(int c) {
     if (!comboConResultados(c)) return;
     dibujarCapa(capaCache::reacciones, c, 0, [c](constructorPiezas& pieza) {
+        const estiloCargas e = estiloDe(c);
+        const int rango = e.porCombo ? std::max(0, rangoDeCombo(c)) : 0;
         for (int i = 0; i < static_cast<int>(modeloVisor.nudo.size()); ++i) {
             if (!nudoVisible(i) || i >= static_cast<int>(solucionVisor.nudos.size())) continue;
-            const Eigen::Vector3i apoyo = modeloVisor.nudo[i].getApoyo();
-            pieza.iniciar();
-            glPushMatrix();
-            glTranslatef(static_cast<float>(modeloVisor.nudo[i].getX()),
-                         static_cast<float>(modeloVisor.nudo[i].getY()), 0.0f);
-            color(1, 0, 0);
-            anchoLinea(1);
-            double y = 0;
+            const objNudo2d& n = modeloVisor.nudo[i];
+            const Eigen::Vector3i apoyo = n.getApoyo();
             const double rx = solucionVisor.nudos[i].getReaccionX(c),
                          ry = solucionVisor.nudos[i].getReaccionY(c);
             const double rm = solucionVisor.nudos[i].getReaccionM(c);
+            std::vector<std::string> lineas;
             // An inclined support reacts along its normal: both components.
-            const bool inclinado = modeloVisor.nudo[i].esApoyoInclinado();
-            if (apoyo(0) == 1 || inclinado || modeloVisor.nudo[i].getResorteX() != 0) {
-                lineaReaccion("Rx: ", rx, y);
-                y -= escalaTexto;
+            const bool inclinado = n.esApoyoInclinado();
+            if (apoyo(0) == 1 || inclinado || n.getResorteX() != 0)
+                lineas.push_back(lineaReaccion("Rx: ", rx, e.sufijo));
+            if (apoyo(1) == 1 || inclinado || n.getResorteY() != 0)
+                lineas.push_back(lineaReaccion("Ry: ", ry, e.sufijo));
+            if (apoyo(2) == 1 || n.getResorteGiro() != 0) {
+                lineas.push_back(lineaReaccion("Mz: ", rm, e.sufijo));
             }
-            if (apoyo(1) == 1 || inclinado || modeloVisor.nudo[i].getResorteY() != 0) {
-                lineaReaccion("Ry: ", ry, y);
-                y -= escalaTexto;
+            int caracteres = 0;
+            for (const std::string& l : lineas) {
+                caracteres = std::max(caracteres, static_cast<int>(l.size()));
             }
-            if (apoyo(2) == 1 || modeloVisor.nudo[i].getResorteGiro() != 0) {
-                lineaReaccion("Mz: ", rm, y);
+            const double base =
+                rango == 0 ? 0.0 : -rango * static_cast<double>(lineas.size()) * escalaTexto;
+            double x = separacionReacciones;
+            int alineacion = alineacionTexto::inicio;
+            if (e.porCombo && !lineas.empty() &&
+                listaALaIzquierda(n.getX(), n.getY() + base - escalaTexto * (lineas.size() - 1),
+                                  n.getY() + base + escalaTexto, separacionReacciones,
+                                  caracteres)) {
+                x = -separacionReacciones;
+                alineacion = alineacionTexto::fin;
+            }
+            pieza.iniciar();
+            glPushMatrix();
+            glTranslatef(static_cast<float>(n.getX()), static_cast<float>(n.getY()), 0.0f);
+            pintar(e, 1, 0, 0);
+            anchoLinea(1);
+            double y = base;
+            for (const std::string& l : lineas) {
+                drawTextoEscaladoAlineado(x, y, l.c_str(), escalaTexto, alineacion);
+                y -= escalaTexto;
             }
             glPopMatrix();
-            pieza.punto(modeloVisor.nudo[i].getX(), modeloVisor.nudo[i].getY());
+            pieza.punto(n.getX(), n.getY());
+            if (e.porCombo) {
+                pieza.punto(n.getX() + x,
+                            n.getY() + base - escalaTexto * static_cast<double>(lineas.size()));
+            }
             // "Rx: " and the sign before the digits.
-            pieza.rotulo(caracteresRotulo(std::initializer_list<double>{rx, ry, rm}) + 5);
+            pieza.rotulo(caracteresRotulo(std::initializer_list<double>{rx, ry, rm}) + 5 +
+                         static_cast<int>(e.sufijo.size()));
             pieza.terminar();
         }
     });

@@ -8,49 +8,16 @@
 #include <string>
 
 #include "capturaVectorial.h"
+#include "colorPorCombo.h"
 #include "elementosPlot.h"
 #include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
+#include "medidasPantalla.h"
+#include "textoAyuda.h"
 #include "textoLatin1.h"
 
 namespace {
-
-const char* const textoAyuda =
-    "*******************************************\n"
-    "*******     KARVEL 2D    **********\n"
-    "*******************************************\n"
-    "TECLAS DE NAVEGACION:\n"
-    "Paneo: click izquierdo y mover mouse\n"
-    "Zoom: scroll +/-\n"
-    "Cambiar escala de diagramas: (tecla +) o (tecla -)\n"
-    "Cambiar escala de texto: (shift +) o (shift -)\n"
-    "Mostrar u ocultar lineas internas de diagramas: Alt-f\n"
-    "Mostrar u ocultar texto de diagramas: Alt-t\n"
-    "Mostrar u ocultar nudos: Alt-n\n"
-    "\n"
-    "Ayuda: F1\n"
-    "refrescar Modelo: F5\n"
-    "\n"
-    "COMANDOS DE LINEA DE COMANDOS:\n"
-    "combo  -->Activa la opcion para introducir un combo\n"
-    "plotDef -->Plotea deformaciones\n"
-    "plotN   -->Plotea Fuerzas Axiales\n"
-    "plotM  -->Plotea Momentos flectores\n"
-    "plotV  -->Plotea Cortantes\n"
-    "plotR   -->Plotea Reacciones\n"
-    "tagNudos -->Muestra u oculta la numeracion de nudos\n"
-    "tagBarras -->Muestra u oculta la numeracion de barras\n"
-    "secciones -->Muestra u oculta las secciones transverlaes\n"
-    "noTags  -->Oculta todos los Tags\n"
-    "captura  -->Guarda la ventana en captura-NNN.png\n"
-    "capturaPDF -->Guarda la ventana como dibujo PDF (captura-NNN.pdf)\n"
-    "capturaSVG -->Guarda la ventana como dibujo SVG (captura-NNN.svg)\n"
-    "autoEscala -->Ajusta la escala de la capa encendida\n"
-    "vigilar  -->Recarga el modelo cada vez que cambia el archivo\n"
-    "envolvente -->Muestra u oculta la envolvente de los combos activos en N, V y M\n"
-    "influencia -->Dibuja la linea de influencia de una respuesta en el primer recorrido\n"
-    "tren    -->Cambia N, V y M por la envolvente del primer tren en el primer recorrido\n";
 
 const char* const textoCredito = "KARVEL-2D\nPorticos planos - metodo de rigidez";
 
@@ -71,27 +38,32 @@ void escribir(double r, double g, double b, double x, double y, const std::strin
 }  // namespace
 
 void plotDialogo() {
-    const double h = hVentana > 0 ? hVentana : 1.0;
-    const double L = zCam * 12.0 / h;
-    const double W = 0.5 * zCam * wVentana / h;
-    const double H = 0.5 * zCam;
-    // World length of one pixel: the shorter window side shows zCam.
-    const double w = wVentana > 0 ? wVentana : 1.0;
-    const double p = zCam / std::min(w, h);
+    const medidasPantalla m = medidasDePantalla();
+    const double L = m.L, W = m.W, H = m.H, p = m.pixel;
+    const double margen = margenTextoEnL * L;
 
     glPushMatrix();
     glLoadIdentity();
-    if (flagActivo(interruptor::ayuda)) escribir(0, 0.8, 0, 3 * L - W, H - 3 * L, textoAyuda, p);
-    escribir(0, 1, 0, 3 * L - W, 3 * L - H, dialogo + "\n/>" + comando, p);
-    escribir(0, 1, 0, W - 20 * L, 3 * L - H, textoCredito, p);
-    escribir(0, 1, 0, W - 20 * L, H - 3 * L, "COMBOS ACTIVADOS:", p);
+    if (flagActivo(interruptor::ayuda))
+        escribir(0, 0.8, 0, margen - W, H - margen, textoAyudaVisor(), p);
+    escribir(0, 1, 0, margen - W, margen - H, dialogo + "\n/>" + comando, p);
+    escribir(0, 1, 0, W - columnaTituloEnL * L, margen - H, textoCredito, p);
+    escribir(0, 1, 0, W - columnaTituloEnL * L, H - margen, "COMBOS ACTIVADOS:", p);
     // The model's combinations; a model without nodes shows the heading
-    // alone.
+    // alone. With colorPorCombo an active name takes its combination's
+    // colour.
     const int combos = modeloVisor.nudo.empty() ? 0 : modeloVisor.noCombos;
     for (int i = 0; i < combos; ++i) {
         const bool activo = flagActivo(interruptor::primerCombo + i);
-        escribir(0, activo ? 1.0 : 0.3, activo ? 0.2 : 0.05, W - 18 * L,
-                 H - (3 * L + 1.2 * (i + 1) * L), modeloVisor.nombreDelCombo(i), p);
+        const double y = H - (margen + renglonListaEnL * (i + 1) * L);
+        const std::string nombre = modeloVisor.nombreDelCombo(i);
+        if (activo && colorPorComboActivo()) {
+            const colorCombo k = colorDeCombo(i);
+            escribir(k.rgb[0], k.rgb[1], k.rgb[2], W - columnaNombresEnL * L, y, nombre, p);
+        } else {
+            escribir(0, activo ? 1.0 : 0.3, activo ? 0.2 : 0.05, W - columnaNombresEnL * L, y,
+                     nombre, p);
+        }
     }
     glPopMatrix();
 }

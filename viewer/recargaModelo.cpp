@@ -7,6 +7,7 @@
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
 #include "lineaComandos.h"
+#include "mensajeLectura.h"
 #include "modeloIncompleto.h"
 #include "vigilanciaArchivo.h"
 
@@ -32,6 +33,7 @@ void recargarModelo() {
     } else {
         std::cout << mensajeModeloIncompleto(r.faltan) << '\n';
     }
+    anotarLectura(r.m);
     mostrarModelo(std::move(r.m), std::move(r.s));
     anotarModeloNuevo();
     mostrarTodo();

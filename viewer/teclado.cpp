@@ -39,6 +39,7 @@ void teclado(unsigned char key, int, int) {
         std::cout.flush();
         std::exit(0);
     }
+    if (tomarEncuadrePedido()) encuadrarModelo();
     tomarCaptura(tomarCapturaPedida());
     if (vigilanciaActiva() && !relojEnMarcha) {
         relojEnMarcha = true;

@@ -4,9 +4,11 @@
 
 #include <cmath>
 
+#include "elementosPlot.h"
 #include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
+#include "rotulosDentro.h"
 #include "trazosGl.h"
 
 namespace {
@@ -43,4 +45,21 @@ void tramosTransversales(const Eigen::VectorXd& x, const Eigen::VectorXd& y) {
     for (Eigen::Index k = 0; k < n; ++k) {
         if (interiores || k == 0 || k == n - 1) tramo(x(k), 0, x(k), y(k));
     }
+}
+
+void rotuloEnBarra(int i, bool girada, const std::string& texto, colocacionRotulo p, bool dentro) {
+    if (dentro) {
+        const cajaRotulo caja =
+            girada
+                ? cajaDeTexto(static_cast<int>(texto.size()), p.xGirada, p.yGirada,
+                              p.alineacionGirada, true, p.xAncla, p.yAncla)
+                : cajaDeTexto(static_cast<int>(texto.size()), p.x, p.y, p.alineacion, false, 0, 0);
+        const double dx = corrimientoAlInterior(i, caja);
+        p.x += dx;
+        p.xAncla += dx;
+    }
+    rotular(girada, p.x, p.y, p.xAncla, p.yAncla, p.xGirada, p.yGirada, [&](double px, double py) {
+        drawTextoEscaladoAlineado(px, py, texto.c_str(), escalaTexto,
+                                  girada ? p.alineacionGirada : p.alineacion);
+    });
 }

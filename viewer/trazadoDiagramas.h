@@ -5,6 +5,7 @@
 
 #include <Eigen/Dense>
 #include <functional>
+#include <string>
 
 // The labels of bar i are turned half a turn to read upright: the bar runs
 // leftwards, up or down (|angle| > 90°).
@@ -22,3 +23,19 @@ void tramosContorno(const Eigen::VectorXd& x, const Eigen::VectorXd& y);
 // ... and the cross lines from the bar axis (x_k, 0) to (x_k, y_k): all of
 // them with switch 15 on (Alt+F), the two end ones otherwise.
 void tramosTransversales(const Eigen::VectorXd& x, const Eigen::VectorXd& y);
+
+// Where a label of bar i stands: at (x, y) of the bar's frame, aligned there
+// by `alineacion` (alineacionTexto codes); on a bar whose labels are turned,
+// at (xGirada, yGirada) of the frame turned half a turn about (xAncla,
+// yAncla), aligned by `alineacionGirada`.
+struct colocacionRotulo {
+    double x, y;
+    int alineacion;
+    double xAncla, yAncla, xGirada, yGirada;
+    int alineacionGirada;
+};
+
+// Draws the text of a label of bar i at the current text height where p
+// puts it. With `dentro`, a label that would stand outside the window or
+// over the list of combinations first slides along the bar (rotulosDentro.h).
+void rotuloEnBarra(int i, bool girada, const std::string& texto, colocacionRotulo p, bool dentro);

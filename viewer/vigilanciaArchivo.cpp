@@ -8,6 +8,7 @@
 
 #include "claseLeerArchivo.h"
 #include "estadoVisor.h"
+#include "mensajeLectura.h"
 #include "recargaModelo.h"
 
 namespace {
@@ -81,12 +82,14 @@ bool revisarArchivoVigilado(double ahora) {
         return true;
     }
     // Gone or unreadable (an editor may remove it for a moment while it
-    // saves): the reader's own warning, once; the model shown stays.
+    // saves): the reader's own warning, once, and the reason on the message
+    // line; the model shown stays.
     claseLeerArchivo lector;
     lector.setNombreArchivo(nombreArchivo);
     std::cout.flush();
+    dialogo = mensajeDeLectura(nombreArchivo, modelo());
     cargada = f;
-    return false;
+    return true;
 }
 
 double segundosReloj() {

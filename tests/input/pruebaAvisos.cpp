@@ -81,6 +81,11 @@ TEST(Avisos, NumerosRepetidos) {
         "se refiere a la última",
         "Advertencia: en barras: el número 1 se repite; cada fila es una barra distinta y el "
         "número se refiere a la última",
+        // Neither row of bar number 1 has a section.
+        "Advertencia: la barra 1 no tiene sección (ninguna seccionRectangular: ni seccionGenerica: "
+        "la nombra); no aporta rigidez",
+        "Advertencia: la barra 1 no tiene sección (ninguna seccionRectangular: ni seccionGenerica: "
+        "la nombra); no aporta rigidez",
     };
     EXPECT_EQ(avisosPropios(consola), esperados);
     ASSERT_EQ(m.noNudos, 3);
@@ -109,6 +114,8 @@ TEST(Avisos, CombinacionesAlineadas) {
         "nombre de combinación?); se conserva",
         "Advertencia: el combo 1.5 no tiene pares factor/caso; sus cargas son cero",
         "Advertencia: en combo: C el factor 3 no tiene nombre de caso; se descarta",
+        "Advertencia: la barra 1 no tiene sección (ninguna seccionRectangular: ni seccionGenerica: "
+        "la nombra); no aporta rigidez",
     };
     EXPECT_EQ(avisosPropios(consola), esperados);
     // Registered: A, VACIO, B, 1.5, C; every element forms its loads in
@@ -149,6 +156,9 @@ TEST(Avisos, DatosQueFaltanOQueNoTienenSentido) {
         "Advertencia: la entrada 1 de distribuidaGlobal: (W) tiene dirección (0, 0), que no "
         "define una dirección; no se aplica",
         "Advertencia: el valor -3 de precision: es negativo; se ignora",
+        // The section named "0.3" lists no bar: bar 1 has none.
+        "Advertencia: la barra 1 no tiene sección (ninguna seccionRectangular: ni seccionGenerica: "
+        "la nombra); no aporta rigidez",
     };
     EXPECT_EQ(avisosPropios(consola), esperados);
     // Values are kept as given; refused entries change nothing.
@@ -165,8 +175,10 @@ TEST(Avisos, DatosQueFaltanOQueNoTienenSentido) {
 TEST(Avisos, TokenNoNumericoEnLaTablaDeNudos) {
     const auto [m, consola] = leerModelo("nudos: 1 0 0 2 e 3\nbarras: 1 1 2\n");
     EXPECT_EQ(avisosPropios(consola),
-              std::vector<std::string>{
-                  "Advertencia: el valor e de nudos: no es un número válido; se toma 0"});
+              (std::vector<std::string>{
+                  "Advertencia: el valor e de nudos: no es un número válido; se toma 0",
+                  "Advertencia: la barra 1 no tiene sección (ninguna seccionRectangular: ni "
+                  "seccionGenerica: la nombra); no aporta rigidez"}));
     ASSERT_EQ(m.noNudos, 2);
     EXPECT_DOUBLE_EQ(m.nudo[1].getX(), 0.0);
     EXPECT_DOUBLE_EQ(m.barra[0].getLongitud(), 3.0);
@@ -177,7 +189,13 @@ TEST(Avisos, BarraDeLongitudCero) {
     EXPECT_EQ(avisosPropios(consola),
               (std::vector<std::string>{
                   "Advertencia: la barra 7 tiene longitud cero; no se considera en el análisis",
-                  "Advertencia: la barra 8 tiene longitud cero; no se considera en el análisis"}));
+                  "Advertencia: la barra 8 tiene longitud cero; no se considera en el análisis",
+                  "Advertencia: la barra 5 no tiene sección (ninguna seccionRectangular: ni "
+                  "seccionGenerica: la nombra); no aporta rigidez",
+                  "Advertencia: la barra 7 no tiene sección (ninguna seccionRectangular: ni "
+                  "seccionGenerica: la nombra); no aporta rigidez",
+                  "Advertencia: la barra 8 no tiene sección (ninguna seccionRectangular: ni "
+                  "seccionGenerica: la nombra); no aporta rigidez"}));
     EXPECT_EQ(m.noBarras, 3);
 }
 

@@ -123,7 +123,8 @@ TEST(Constructor, FilasDeCombinacionDeNudos) {
     EXPECT_EQ(m.getNumeroDeCombo("B"), 1);
     EXPECT_EQ(m.getNumeroDeCombo("b"), -1);
     EXPECT_DOUBLE_EQ(cargasNudo(m, 0, 0)(1), 0.0);
-    EXPECT_EQ(avisosDe(consola).size(), 8u);  // only the eight missing settings
+    // The eight missing settings and the bar without a section.
+    EXPECT_EQ(avisosDe(consola).size(), 9u);
 }
 
 TEST(Constructor, CargaGlobalProyectada) {
@@ -153,7 +154,7 @@ TEST(Constructor, DireccionGlobalMuyPequenaEsValida) {
     const auto [m, consola] = leerModelo(
         "nudos: 1 0 0 2 0 4\nbarras: 1 1 2\n"
         "distribuidaGlobal: T 1 1 1e-200 0 1\ncombo: X 1 T\n");
-    EXPECT_EQ(avisosDe(consola).size(), 8u);  // only the missing settings
+    EXPECT_EQ(avisosDe(consola).size(), 9u);  // the missing settings and the section
     EXPECT_NEAR(trapecio(m, 0, 0).qi, -1, 1e-15);
     EXPECT_NEAR(trapecio(m, 0, 0).pi, 0, 1e-15);
 }

@@ -156,6 +156,35 @@ TEST(Resumen, MensulaLeidaPorUnaPersona) {
     EXPECT_NE(texto.find(filaApoyo), std::string::npos) << texto;
 }
 
+// Two equal cantilevers of 4 side by side, the second loaded 1e-14 more
+// (rounding noise): the first tip is named as the largest displacement, and
+// the first clamp as the largest |M|, although the second's are larger in
+// their last digits. A load 1e-6 larger is no noise: the second wins.
+TEST(Resumen, EmpateDeRedondeoLoGanaElPrimeroDelArchivo) {
+    for (const double exceso : {1e-14, 1e-6}) {
+        modelo m;
+        agregarNudo(m, 0, 0, 1, 1, 1);
+        agregarNudo(m, 4, 0);
+        agregarNudo(m, 0, 10, 1, 1, 1);
+        agregarNudo(m, 4, 10);
+        agregarBarra(m, 0, 1, 1000, 1, 0.01);
+        agregarBarra(m, 2, 3, 1000, 1, 0.01);
+        m.nudo[1].setCargaPuntual("P", 0, -3, 0);
+        m.nudo[3].setCargaPuntual("P", 0, -3 * (1 + exceso), 0);
+        agregarCombo(m, "C1", {{1, "P"}});
+        solucion sol;
+        const std::string texto = resumenResuelto(m, sol);
+        const bool ruido = exceso < umbralRuido;
+        EXPECT_NE(texto.find(std::string("Mayor desplazamiento:  nudo ") + (ruido ? "2" : "4")),
+                  std::string::npos)
+            << texto;
+        EXPECT_NE(texto.find("Mayor |M|:" + std::string(13, ' ') + "barra " + (ruido ? "1" : "2") +
+                             ", x = 0"),
+                  std::string::npos)
+            << texto;
+    }
+}
+
 TEST(Resumen, FormatoDeNumerosYColumnas) {
     EXPECT_EQ(cifra(1.0 / 3, 1), "0.333333");
     EXPECT_EQ(cifra(-224.64, 300), "-224.64");

@@ -131,3 +131,34 @@ TEST_F(cachePortico, piezasFueraDeLaVistaNoSeDibujan) {
     }
     EXPECT_LE(distintos, 10);
 }
+
+// colorPorCombo: the layer follows the active combinations (colour and
+// place) and, once no pan is under way, the view its labels are placed in;
+// during a pan it is replayed.
+TEST_F(cachePortico, colorPorComboSigueLosCombosYLaVistaSoloFueraDelPaneo) {
+    flags[interruptor::primerCombo] = 1;
+    flags[interruptor::colorPorCombo] = 1;
+    xCentroObj = 2;
+    yCentroObj = 1.5;
+    clickIzq = 0;
+    captura(momentos);
+    EXPECT_EQ(0, compiladasAl(momentos));
+    // Another combination activated before it: C1 keeps its place (first).
+    flags[interruptor::primerCombo + 1] = 1;
+    EXPECT_GT(compiladasAl(momentos), 0) << "otro conjunto de combos activos";
+    // A pan under way: the kept pieces move with it.
+    clickIzq = 1;
+    xCentroObj += 0.5;
+    EXPECT_EQ(0, compiladasAl(momentos)) << "durante el paneo";
+    // Released: the labels are placed again for the view reached.
+    clickIzq = -1;
+    EXPECT_EQ(3, compiladasAl(momentos)) << "al soltar el botón";
+    EXPECT_EQ(0, compiladasAl(momentos));
+    zCam *= 1.07;
+    EXPECT_EQ(3, compiladasAl(momentos)) << "un paso de zoom";
+    // Off: the view no longer matters.
+    flags[interruptor::colorPorCombo] = 0;
+    captura(momentos);
+    xCentroObj += 0.5;
+    EXPECT_EQ(0, compiladasAl(momentos));
+}

@@ -114,7 +114,10 @@ TEST_F(vigilancia, dosEscriturasSeguidasUnaSolaRecarga) {
 TEST_F(vigilancia, archivoQueDesapareceAvisaUnaVezYSigue) {
     ASSERT_EQ(0, std::remove(nombreArchivo.c_str()));
     EXPECT_FALSE(revisar(4000));
-    EXPECT_FALSE(revisar(4000.5));
+    // Taken once gone for 0.3 s: the model stays, the message line says why.
+    EXPECT_TRUE(revisar(4000.5)) << "la línea de mensajes cambia";
+    EXPECT_EQ("No se pudo leer " + nombreArchivo + ": el archivo no existe. Ingrese Comando:",
+              dialogo);
     EXPECT_FALSE(revisar(4001));
     EXPECT_FALSE(revisar(4001.5));
     EXPECT_EQ(1, veces(salida, "Advertencia: no se pudo abrir el archivo " + nombreArchivo))
@@ -125,6 +128,7 @@ TEST_F(vigilancia, archivoQueDesapareceAvisaUnaVezYSigue) {
     escribir(viga(5), 4000);
     EXPECT_TRUE(revisar(4002));
     EXPECT_EQ(5, modeloVisor.noBarras);
+    EXPECT_EQ("Ingrese Comando:", dialogo) << "el mensaje de la falla se va";
     EXPECT_EQ(1, veces(salida, banner));
 }
 
