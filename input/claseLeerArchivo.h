@@ -55,6 +55,10 @@ class claseLeerArchivo {
     // Prints "Advertencia: <texto>" once per reader for a given token
     // position and kind of message.
     void advertirUnaVez(std::size_t posicion, int clase, const std::string& texto);
+    // Where a run of numbers ends at a token written with a decimal comma,
+    // names it and its spelling with a point (once per token); the run
+    // still ends there.
+    void avisarComaDecimal(std::size_t posicion, const std::string& etiqueta);
 
     std::string nombreArchivo;
     std::vector<std::string> tokens;
