@@ -1,10 +1,13 @@
 // The report tool karvel2d-reporte, run as a user would: exit status, console
 // line and the file it leaves in the current directory.
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -387,5 +390,73 @@ TEST(HerramientaReporte, PorticosGrandesConUnErrorSalenConTres) {
                   "Advertencia: el combo GRAV_VIENTO no cumple el equilibrio; sus resultados no "
                   "son válidos");
         EXPECT_NE(salida.find("\nTablas escritas en resultados-tablas/\n"), std::string::npos);
+    }
+}
+
+namespace {
+
+// True when the folder holds a temporary report (resultados.txt.XXXXXX).
+bool hayTemporal(const std::string& carpeta) {
+    bool hay = false;
+    if (DIR* d = opendir(carpeta.c_str())) {
+        while (dirent* e = readdir(d))
+            hay = hay || std::string(e->d_name).rfind("resultados.txt.", 0) == 0;
+        closedir(d);
+    }
+    return hay;
+}
+
+// Runs the tool on `archivo` in d, as from a terminal (the signals at their
+// default action), and sends it `senal` as soon as its temporary report
+// appears. The wait status; sin temporal when the tool ended before any
+// appeared.
+int interrumpirAlEscribir(const carpetaTemporal& d, const std::string& archivo, int senal,
+                          bool& visto) {
+    visto = false;
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        const int nulo = open("/dev/null", O_WRONLY);
+        if (chdir(d.ruta.c_str()) != 0 || nulo < 0) _exit(127);
+        dup2(nulo, 1);
+        dup2(nulo, 2);
+        execl(KARVEL_BINARIOS "/karvel2d-reporte", "karvel2d-reporte", archivo.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    constexpr useconds_t pausa = 200;
+    int estado = 0;
+    while (waitpid(hijo, &estado, WNOHANG) == 0) {
+        if (hayTemporal(d.ruta)) {
+            visto = true;
+            kill(hijo, senal);
+            waitpid(hijo, &estado, 0);
+            break;
+        }
+        usleep(pausa);
+    }
+    return estado;
+}
+
+}  // namespace
+
+// SIGTERM or SIGINT while the report of the 40 x 40 frame (some 300 MB) is
+// being written: the process ends by the signal, its temporary file is
+// removed and the previous report stays whole.
+TEST(HerramientaReporte, InterrupcionBorraElTemporalYConservaElAnterior) {
+    carpetaTemporal d;
+    generarPortico(d, 40, 40, "portico.txt");
+    const std::string anterior = "reporte anterior, completo\n";
+    for (int senal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(senal);
+        std::ofstream(d.ruta + "/resultados.txt") << anterior;
+        bool visto = false;
+        const int estado = interrumpirAlEscribir(d, "portico.txt", senal, visto);
+        ASSERT_TRUE(visto) << "el reporte terminó antes de poder interrumpirlo";
+        EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == senal) << estado;
+        EXPECT_FALSE(hayTemporal(d.ruta));
+        EXPECT_EQ(leerArchivo(d.ruta + "/resultados.txt"), anterior);
+        EXPECT_EQ(entradasDe(d.ruta), 2);  // portico.txt and resultados.txt
     }
 }
