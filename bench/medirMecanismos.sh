@@ -58,15 +58,16 @@ done
 med() { awk -v k="$2" '{ print $k }' "$1" | mediana; }
 echo "Pórtico de ${n}x${n}, medianas de $veces repeticiones (antes: $base)"
 echo
-echo "| pórtico | lectura + solución [s] | memoria [MB] | karvel2d-reporte --solo-tablas [s] | memoria del proceso [MB] | antes: lectura + solución [s] | antes: memoria [MB] | antes: proceso [s] | antes: memoria del proceso [MB] | proceso, antes / ahora | proceso, ahora / sano | memoria del proceso, ahora / sano |"
-echo "|---|---|---|---|---|---|---|---|---|---|---|---|"
-ps=$(med sano.ahora.proceso 1); ms=$(med sano.ahora.proceso 2)
+echo "| pórtico | lectura + solución [s] | memoria [MB] | karvel2d-reporte --solo-tablas [s] | memoria del proceso [MB] | antes: lectura + solución [s] | antes: memoria [MB] | antes: proceso [s] | antes: memoria del proceso [MB] | proceso, antes / ahora | lectura + solución, ahora / sano | memoria, ahora / sano | proceso, ahora / sano | memoria del proceso, ahora / sano |"
+echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+ss=$(med sano.ahora.solucion 1); ms=$(med sano.ahora.solucion 2)
+ps=$(med sano.ahora.proceso 1); mps=$(med sano.ahora.proceso 2)
 for c in "${casos[@]}"; do
   awk -v c="$c" -v ts="$(med "$c.ahora.solucion" 1)" -v m="$(med "$c.ahora.solucion" 2)" \
       -v tp="$(med "$c.ahora.proceso" 1)" -v mp="$(med "$c.ahora.proceso" 2)" \
       -v bts="$(med "$c.antes.solucion" 1)" -v bm="$(med "$c.antes.solucion" 2)" \
       -v btp="$(med "$c.antes.proceso" 1)" -v bmp="$(med "$c.antes.proceso" 2)" \
-      -v ps="$ps" -v ms="$ms" 'BEGIN {
-    printf "| %s | %.4f | %.0f | %.3f | %.0f | %.4f | %.0f | %.3f | %.0f | %.1f | %.2f | %.2f |\n",
-           c, ts, m, tp, mp, bts, bm, btp, bmp, btp / tp, tp / ps, mp / ms }'
+      -v ss="$ss" -v ms="$ms" -v ps="$ps" -v mps="$mps" 'BEGIN {
+    printf "| %s | %.4f | %.0f | %.3f | %.0f | %.4f | %.0f | %.3f | %.0f | %.1f | %.2f | %.2f | %.2f | %.2f |\n",
+           c, ts, m, tp, mp, bts, bm, btp, bmp, btp / tp, ts / ss, m / ms, tp / ps, mp / mps }'
 done
