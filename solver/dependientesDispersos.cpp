@@ -94,6 +94,8 @@ ronda apartarPivotesNulos(const sistemaReducido& r, factorizacionRigidez& ldlt,
         aparte[static_cast<std::size_t>(i)] = 1;
         sospechosos.push_back(i);
     }
+    // A failed factorisation with no pivot to blame cannot be trusted.
+    if (ldlt.info() != Eigen::Success && resultado == ronda::definida) return ronda::indecidible;
     return resultado;
 }
 

@@ -183,6 +183,32 @@ TEST(MecanismosGrandes, ResorteNegativoSeResuelveApartadoSinNombrarlo) {
     }
 }
 
+// A bar hinged at both ends that touches nothing else, along X: its nodes'
+// Y and rotation columns are empty, and of its two X freedoms the second
+// eliminated gets a pivot of exactly EA/L − (EA/L)²/(EA/L) = 0, on which
+// the sparse factorisation stops; the path goes on from there. Five
+// freedoms named (user nodes 90001 and 90002), the frame balanced.
+TEST(MecanismosGrandes, BarraArticuladaSueltaDaUnPivoteExactamenteNulo) {
+    std::string t = textoVariante(variantePortico::sano, 1, 700);
+    t.insert(t.find("barras:"), "90001 -10 0 90002 -7 0\n");
+    t.insert(t.find("apoyo:"), "5000 90001 90002\n");
+    t += "seccionRectangular: SUELTA 0.4 0.4 2.5e7 25 5000\narticulacion: 0 0 5000\n";
+    const resuelto r = resolverTexto(t);
+    std::vector<int> dependientes;
+    ASSERT_TRUE(dependientesDelCamino(r.m, dependientes));
+    EXPECT_EQ(dependientes.size(), 5u);
+    int x = 0;
+    for (const std::string nudo : {"90001", "90002"}) {
+        const std::string n = "Advertencia: el nudo " + nudo + " no tiene rigidez en la dirección ";
+        EXPECT_NE(r.consola.find(n + "Y (mecanismo)\n"), std::string::npos) << r.consola;
+        EXPECT_NE(r.consola.find(n + "giro (mecanismo)\n"), std::string::npos) << r.consola;
+        x += r.consola.find(n + "X (mecanismo)\n") != std::string::npos;
+    }
+    EXPECT_EQ(x, 1) << r.consola;
+    EXPECT_TRUE(r.s.combosSinEquilibrio.empty());
+    reaccionesEquilibranPortico(r.s, 1, 700);
+}
+
 // 70 bars that touch nothing else, each free to move as a rigid body: 210
 // freedoms without stiffness, more than the sparse path sets apart, so the
 // sparse QR decides. One storey of 700 bays keeps it quick (a narrow band).
