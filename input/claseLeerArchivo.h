@@ -6,6 +6,8 @@
 // queries then walk that token list from the first token to the last, so
 // they stay independent of each other and of their order, and a model of a
 // few thousand entries costs one read of the file instead of one per query.
+// A UTF-8 byte-order mark before the first token is skipped; line ends may be
+// LF or CRLF (a carriage return separates tokens like any blank).
 #pragma once
 
 #include <Eigen/Dense>
