@@ -9,11 +9,14 @@
 // in a log or a pipe. Exit status: 0 everything written, 1 nothing written
 // (model without nodes, bars or combinations, too large to solve in the
 // memory there is, or an unknown option), 2 a file or the folder could not be
-// written (a previous resultados.txt is then kept).
+// written (a previous resultados.txt is then kept), 3 everything was written
+// but some combination does not balance (a mechanism: its results are not
+// valid), so that a script running many models can tell.
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYResolver.h"
@@ -26,6 +29,7 @@ namespace {
 constexpr int salidaCompleta = 0;
 constexpr int salidaSinEscribir = 1;
 constexpr int salidaArchivoFallido = 2;
+constexpr int salidaSinEquilibrio = 3;
 
 const char* const uso =
     "Uso: karvel2d-reporte [--tablas | --solo-tablas] [archivo]\n"
@@ -40,7 +44,8 @@ const char* const uso =
     "                 en las estaciones de todas las barras)\n"
     "  --ayuda        muestra este texto\n"
     "  Código de salida: 0 todo escrito; 1 no se escribe nada (modelo incompleto o argumentos\n"
-    "  no válidos); 2 un archivo o la carpeta no se pudo escribir.";
+    "  no válidos); 2 un archivo o la carpeta no se pudo escribir; 3 todo escrito, pero alguna\n"
+    "  combinación no cumple el equilibrio (sus resultados no son válidos).";
 
 struct opciones {
     bool reporte = true;
@@ -102,6 +107,17 @@ int escribirInfluencias(const opciones& o, const modelo& m) {
     return estado;
 }
 
+// "Advertencia: el combo C2 no cumple el equilibrio; ..." or, for several,
+// "los combos C1, C3 no cumplen ...".
+std::string avisoSinEquilibrio(const modelo& m, const std::vector<int>& combos) {
+    std::string nombres;
+    for (std::size_t k = 0; k < combos.size(); ++k)
+        nombres += (k > 0 ? ", " : "") + m.nombreDelCombo(combos[k]);
+    const bool uno = combos.size() == 1;
+    return std::string("Advertencia: ") + (uno ? "el combo " : "los combos ") + nombres +
+           (uno ? " no cumple" : " no cumplen") + " el equilibrio; sus resultados no son válidos";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -142,6 +158,12 @@ int main(int argc, char** argv) {
         } else {
             estado = std::max(estado, salidaArchivoFallido);
         }
+    }
+    // Last, so that a log's last line says it: the files are complete, but
+    // these combinations describe a mechanism.
+    if (estado == salidaCompleta && !r.s.combosSinEquilibrio.empty()) {
+        std::cout << avisoSinEquilibrio(r.m, r.s.combosSinEquilibrio) << std::endl;
+        estado = salidaSinEquilibrio;
     }
     return estado;
 }

@@ -1,8 +1,9 @@
-// generarPortico S B [archivo] [puntuales]: writes the input file of a
-// rectangular frame with S storeys and B bays (default archivo
-// "portico-SxB.txt"), with a point force at mid-span of every beam when the
-// fourth argument is "puntuales"; the frame is described in
-// porticoRectangular.h.
+// generarPortico S B [archivo] [puntuales | nudoSuelto | pisoArticulado]:
+// writes the input file of a rectangular frame with S storeys and B bays
+// (default archivo "portico-SxB.txt"); the fourth argument adds a point force
+// at mid-span of every beam, or one of two mistakes (a loaded node that no
+// bar reaches, a storey of columns hinged at both ends). The frame and its
+// variants are described in porticoRectangular.h.
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -12,7 +13,9 @@
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::cout << "Uso: generarPortico pisos vanos [archivo] [puntuales]" << std::endl;
+        std::cout << "Uso: generarPortico pisos vanos [archivo] [puntuales | nudoSuelto | "
+                     "pisoArticulado]"
+                  << std::endl;
         return 1;
     }
     const int pisos = std::atoi(argv[1]);
@@ -29,7 +32,7 @@ int main(int argc, char** argv) {
         std::cout << "No se pudo escribir " << nombre << std::endl;
         return 1;
     }
-    const bool puntuales = argc >= 5 && std::string(argv[4]) == "puntuales";
-    escribirPorticoRectangular(f, pisos, vanos, puntuales);
+    escribirPorticoRectangular(f, pisos, vanos,
+                               argc >= 5 ? varianteDeNombre(argv[4]) : variantePortico::sano);
     return 0;
 }

@@ -8,12 +8,19 @@
 #include <fstream>
 #include <iostream>
 
+#include "comaDecimal.h"
+
 namespace {
 
 // Kinds of once-only warnings (keyed with the token position).
 constexpr int avisoConversion = 0;
 constexpr int avisoParIncompleto = 1;
 constexpr int avisoAjuste = 2;
+constexpr int avisoComaDecimal = 3;
+
+// The UTF-8 byte-order mark that some editors (Windows Notepad's "UTF-8 with
+// BOM") put before the first character of a file.
+const std::string marcaOrdenBytes = "\xEF\xBB\xBF";
 
 // Leading part of the token read as a double (2.5e gives 2.5). False when no
 // number can be read from it or when it overflows a double (1e999).
@@ -57,6 +64,12 @@ void claseLeerArchivo::setNombreArchivo(std::string nombre) {
         while (archivo >> token) tokens.push_back(token);
         leido = !archivo.bad();
     }
+    // The byte-order mark is no text: without this, it would glue itself to
+    // the first tag ("nudos:" would not be found).
+    if (!tokens.empty() && tokens[0].rfind(marcaOrdenBytes, 0) == 0) {
+        tokens[0].erase(0, marcaOrdenBytes.size());
+        if (tokens[0].empty()) tokens.erase(tokens.begin());
+    }
     if (!leido) {
         tokens.clear();
         std::cout << "Advertencia: no se pudo abrir el archivo " << nombreArchivo
@@ -75,6 +88,13 @@ const std::vector<std::size_t>& claseLeerArchivo::ocurrencias(const std::string&
 void claseLeerArchivo::advertirUnaVez(std::size_t posicion, int clase, const std::string& texto) {
     if (!avisados.insert({posicion, clase}).second) return;
     std::cout << "Advertencia: " << texto << std::endl;
+}
+
+void claseLeerArchivo::avisarComaDecimal(std::size_t posicion, const std::string& etiqueta) {
+    if (posicion >= tokens.size() || !usaComaDecimal(tokens[posicion])) return;
+    advertirUnaVez(posicion, avisoComaDecimal,
+                   "en " + etiqueta + " el valor " + tokens[posicion] +
+                       " usa coma decimal; escriba " + conPuntoDecimal(tokens[posicion]));
 }
 
 bool claseLeerArchivo::esNumero(std::string token) {
@@ -122,6 +142,7 @@ T claseLeerArchivo::valorDeAjuste(const std::string& etiqueta, T ausente, Conver
         if (esNumero(tokens[p + 1]) && convertir(tokens[p + 1], v)) {
             resultado = v;
         } else {
+            avisarComaDecimal(p + 1, etiqueta);
             advertirUnaVez(p, avisoAjuste,
                            "el valor " + tokens[p + 1] + " de " + etiqueta + " no es " + invalido +
                                "; se ignora");
@@ -153,10 +174,12 @@ Eigen::MatrixXd claseLeerArchivo::getMatriz(std::string etiqueta, int columnas) 
     bool incompleto = false;
     for (std::size_t p : pos) {
         std::size_t enBloque = 0;
-        for (std::size_t q = p + 1; q < tokens.size() && esNumero(tokens[q]); ++q) {
+        std::size_t q = p + 1;
+        for (; q < tokens.size() && esNumero(tokens[q]); ++q) {
             datos.push_back(q);
             ++enBloque;
         }
+        avisarComaDecimal(q, etiqueta);
         if (enBloque % static_cast<std::size_t>(columnas) != 0) incompleto = true;
     }
     if (pos.size() > 1) {
@@ -190,9 +213,11 @@ std::vector<double> claseLeerArchivo::getMatrizEtiquetaRepetida(std::string etiq
     if (ocurrencia < 1 || static_cast<std::size_t>(ocurrencia) > pos.size()) return lista;
     const std::size_t desde =
         pos[ocurrencia - 1] + 1 + static_cast<std::size_t>(std::max(saltar, 0));
-    for (std::size_t q = desde; q < tokens.size() && esNumero(tokens[q]); ++q) {
+    std::size_t q = desde;
+    for (; q < tokens.size() && esNumero(tokens[q]); ++q) {
         lista.push_back(convertirDato(q, etiqueta));
     }
+    avisarComaDecimal(q, etiqueta);
     return lista;
 }
 
@@ -221,6 +246,7 @@ void claseLeerArchivo::recorrerPares(const std::string& etiqueta, int ocurrencia
         if (nombres) nombres->push_back(tokens[q + 1]);
         q += 2;
     }
+    avisarComaDecimal(q, etiqueta);
 }
 
 std::vector<double> claseLeerArchivo::getFactoresEtiqueta(std::string etiqueta, int ocurrencia,

@@ -6,6 +6,8 @@
 // queries then walk that token list from the first token to the last, so
 // they stay independent of each other and of their order, and a model of a
 // few thousand entries costs one read of the file instead of one per query.
+// A UTF-8 byte-order mark before the first token is skipped; line ends may be
+// LF or CRLF (a carriage return separates tokens like any blank).
 #pragma once
 
 #include <Eigen/Dense>
@@ -60,6 +62,10 @@ class claseLeerArchivo {
     // Prints "Advertencia: <texto>" once per reader for a given token
     // position and kind of message.
     void advertirUnaVez(std::size_t posicion, int clase, const std::string& texto);
+    // Where a run of numbers ends at a token written with a decimal comma,
+    // names it and its spelling with a point (once per token); the run
+    // still ends there.
+    void avisarComaDecimal(std::size_t posicion, const std::string& etiqueta);
 
     std::string nombreArchivo;
     std::vector<std::string> tokens;

@@ -5,10 +5,67 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
+
+// An interruption (Ctrl+C, kill, the terminal closed) while the temporary
+// file is written removes it and then ends the process as the signal would
+// have. A signal handler may only reach process-wide state, so the name of
+// the file being written lives here, in a fixed buffer, for as long as the
+// file exists; it is the only such state of the core.
+const int senalesDeCorte[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::size_t cantidadSenales = sizeof(senalesDeCorte) / sizeof(senalesDeCorte[0]);
+constexpr std::size_t largoMaximoTemporal = 4096;
+char temporalEnCurso[largoMaximoTemporal];
+volatile std::sig_atomic_t hayTemporalEnCurso = 0;
+struct sigaction accionesAnteriores[cantidadSenales];
+
+extern "C" void alCortar(int senal) {
+    if (hayTemporalEnCurso) unlink(temporalEnCurso);
+    std::signal(senal, SIG_DFL);
+    std::raise(senal);
+}
+
+// Blocks the signals of senalesDeCorte; the mask to put back.
+sigset_t bloquearCortes() {
+    sigset_t s, anterior;
+    sigemptyset(&s);
+    for (int senal : senalesDeCorte) sigaddset(&s, senal);
+    sigprocmask(SIG_BLOCK, &s, &anterior);
+    return anterior;
+}
+
+// From here on an interruption removes `temporal` (not when the name does not
+// fit: the file is then left, as before).
+void vigilarTemporal(const std::string& temporal) {
+    if (temporal.size() >= largoMaximoTemporal) return;
+    std::memcpy(temporalEnCurso, temporal.c_str(), temporal.size() + 1);
+    hayTemporalEnCurso = 1;
+    struct sigaction accion {};
+    accion.sa_handler = alCortar;
+    sigemptyset(&accion.sa_mask);
+    for (std::size_t k = 0; k < cantidadSenales; ++k) {
+        sigaction(senalesDeCorte[k], nullptr, &accionesAnteriores[k]);
+        // A signal the process was told to ignore (started with nohup, or
+        // in the background by a shell) stays ignored.
+        if (accionesAnteriores[k].sa_handler != SIG_IGN)
+            sigaction(senalesDeCorte[k], &accion, nullptr);
+    }
+}
+
+// The handlers the process had before, once the temporary file is gone.
+void dejarDeVigilar() {
+    if (!hayTemporalEnCurso) return;
+    const sigset_t mascara = bloquearCortes();
+    for (std::size_t k = 0; k < cantidadSenales; ++k)
+        sigaction(senalesDeCorte[k], &accionesAnteriores[k], nullptr);
+    hayTemporalEnCurso = 0;
+    sigprocmask(SIG_SETMASK, &mascara, nullptr);
+}
 
 std::string carpetaDe(const std::string& ruta) {
     const std::size_t barra = ruta.rfind('/');
@@ -41,7 +98,11 @@ int crearTemporalJunto(const std::string& ruta, std::string& temporal) {
     std::string plantilla = ruta + ".XXXXXX";
     std::vector<char> nombre(plantilla.begin(), plantilla.end());
     nombre.push_back('\0');
+    // No interruption between creating the file and knowing its name.
+    const sigset_t mascara = bloquearCortes();
     const int fd = mkstemp(nombre.data());
+    if (fd >= 0) vigilarTemporal(nombre.data());
+    sigprocmask(SIG_SETMASK, &mascara, nullptr);
     if (fd < 0) return -1;
     temporal = nombre.data();
     struct stat st;
@@ -53,14 +114,14 @@ int crearTemporalJunto(const std::string& ruta, std::string& temporal) {
 }
 
 bool cerrarYReemplazar(int fd, const std::string& temporal, const std::string& ruta) {
-    if (close(fd) != 0 || std::rename(temporal.c_str(), ruta.c_str()) != 0) {
-        std::remove(temporal.c_str());
-        return false;
-    }
-    return true;
+    const bool reemplazado = close(fd) == 0 && std::rename(temporal.c_str(), ruta.c_str()) == 0;
+    if (!reemplazado) std::remove(temporal.c_str());
+    dejarDeVigilar();
+    return reemplazado;
 }
 
 void descartarTemporal(int fd, const std::string& temporal) {
     close(fd);
     std::remove(temporal.c_str());
+    dejarDeVigilar();
 }

@@ -42,9 +42,16 @@ struct residuoLibres {
           escala(s.kLL.cwiseAbs() * s.uLibres.cwiseAbs()) {
         escala += s.pL.cwiseAbs();
     }
-    bool equilibra(int c) const {
+    // Against the scale of the whole column; only the rows not marked in
+    // omitidas (free indexes) count when it is given.
+    bool equilibra(int c, const std::vector<char>* omitidas = nullptr) const {
         if (!uLibres.col(c).allFinite() || !r.col(c).allFinite()) return false;
-        return r.col(c).cwiseAbs().maxCoeff() <= toleranciaEquilibrio * escala.col(c).maxCoeff();
+        double mayor = 0;
+        for (Eigen::Index i = 0; i < r.rows(); ++i) {
+            if (omitidas == nullptr || !(*omitidas)[static_cast<std::size_t>(i)])
+                mayor = std::max(mayor, std::abs(r(i, c)));
+        }
+        return mayor <= toleranciaEquilibrio * escala.col(c).maxCoeff();
     }
     // Free index of the largest residual of combination c (a non-finite
     // one first).
@@ -59,12 +66,13 @@ struct residuoLibres {
 
 }  // namespace
 
-std::vector<int> combosDesequilibrados(const solucion& s, int nCombos) {
+std::vector<int> combosDesequilibrados(const solucion& s, int nCombos,
+                                       const std::vector<char>* omitidas) {
     std::vector<int> combos;
     if (s.noLibres == 0) return combos;
     const residuoLibres residuo(s);
     for (int c = 0; c < nCombos; ++c)
-        if (!residuo.equilibra(c)) combos.push_back(c);
+        if (!residuo.equilibra(c, omitidas)) combos.push_back(c);
     return combos;
 }
 

@@ -39,6 +39,9 @@ void aEjesGlobales(const modelo& m, int nNudos, Eigen::MatrixXd& u);
 using factorizacionRigidez =
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower, Eigen::AMDOrdering<int>>;
 bool factorizarRigidez(const Eigen::SparseMatrix<double>& k, factorizacionRigidez& f);
+// A pivot of d counts as zero when it does not exceed this: ε·n times the
+// largest |pivot|, the rank threshold of the full-pivoting LU.
+double umbralDePivote(const Eigen::VectorXd& d);
 
 // uLibres from kLL·uLibres = pL for every combination: the sparse
 // factorisation, or, when kLL is singular or indefinite or the solution
@@ -49,19 +52,33 @@ std::vector<int> resolverLibres(solucion& s, int nCombos);
 
 // Rank-revealing solve of kLL·uLibres = pL for a singular or indefinite kLL:
 // dense LU with complete pivoting up to limiteLuDensa free freedoms; above,
-// the freedoms nothing stiffens set aside and the rest factorised sparse
-// again, or, when that is still singular, sparse QR with COLAMD ordering.
-// The unknowns of the dependent columns come out 0 and are returned
-// (structure freedom numbers).
+// resolverApartandoDependientes, or, when that cannot decide, sparse QR with
+// COLAMD ordering. The unknowns of the dependent columns come out 0 and are
+// returned (structure freedom numbers).
 std::vector<int> resolverSingular(solucion& s);
 constexpr int limiteLuDensa = 2000;
+
+// The dependent freedoms found by the sparse LDLᵀ itself: the freedoms
+// nothing stiffens and those of zero, tiny or negative pivots are set apart
+// and the rest factorised again until it is positive definite; the set-apart
+// freedoms are then solved exactly from their small dense Schur complement by
+// LU with complete pivoting at the same pivot threshold, whose dependent
+// columns, with the empty ones, come out 0. False when the sparse
+// factorisation cannot isolate them (too many, or the rest not positive
+// definite after a few rounds) or its solution does not balance the
+// equations it solves; dependientes then says nothing. On success,
+// uLibres is set and dependientes holds the free indexes of the dependent
+// columns.
+bool resolverApartandoDependientes(solucion& s, std::vector<int>& dependientes);
 
 // Full displacements u, results of every node and bar, reactions.
 void distribuirResultados(const modelo& m, solucion& s, int nNudos, int nCombos);
 
 // Combinations (indexes, ascending) whose equilibrium residual at the free
-// freedoms, kLL·uLibres − pL, is not negligible or not finite.
-std::vector<int> combosDesequilibrados(const solucion& s, int nCombos);
+// freedoms, kLL·uLibres − pL, is not negligible or not finite; with
+// omitidas (one mark per free index), the marked rows do not count.
+std::vector<int> combosDesequilibrados(const solucion& s, int nCombos,
+                                       const std::vector<char>* omitidas = nullptr);
 
 // One warning per freedom without stiffness (at most a few, then how many
 // more), and one per unbalanced combination; when no freedom without

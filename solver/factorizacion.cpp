@@ -2,17 +2,13 @@
 
 #include "etapasSolucion.h"
 
-namespace {
-
-// A pivot counts as zero when it does not exceed ε·n times the largest one:
-// the threshold of the full-pivoting LU's rank, so that both solves call the
+// The threshold of the full-pivoting LU's rank, so that every solve calls the
 // same matrices singular.
 double umbralDePivote(const Eigen::VectorXd& d) {
+    if (d.size() == 0) return 0;
     return std::numeric_limits<double>::epsilon() * static_cast<double>(d.size()) *
            d.cwiseAbs().maxCoeff();
 }
-
-}  // namespace
 
 // kLL = Pᵀ·L·D·Lᵀ·P with P the fill-reducing permutation. The stiffness of a
 // stable frame is positive definite, so every pivot of D is positive; a zero

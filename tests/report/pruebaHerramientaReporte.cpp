@@ -1,10 +1,13 @@
 // The report tool karvel2d-reporte, run as a user would: exit status, console
 // line and the file it leaves in the current directory.
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -36,11 +39,13 @@ int ejecutar(const carpetaTemporal& d, const std::string& argumentos,
 
 const std::string datos = KARVEL_DATOS "/solver/";
 
-// The benchmark's rectangular frame of S storeys and B bays in d/nombre.
-void generarPortico(const carpetaTemporal& d, int pisos, int vanos, const std::string& nombre) {
+// The benchmark's rectangular frame of S storeys and B bays in d/nombre, or
+// one of its variants (bench/porticoRectangular.h).
+void generarPortico(const carpetaTemporal& d, int pisos, int vanos, const std::string& nombre,
+                    const std::string& variante = "") {
     const std::string orden = KARVEL_BINARIOS "/bench/generarPortico " + std::to_string(pisos) +
-                              " " + std::to_string(vanos) + " " + d.ruta + "/" + nombre +
-                              " > /dev/null";
+                              " " + std::to_string(vanos) + " " + d.ruta + "/" + nombre + " " +
+                              variante + " > /dev/null";
     ASSERT_EQ(std::system(orden.c_str()), 0);
 }
 
@@ -307,4 +312,151 @@ TEST(HerramientaReporte, AyudaYArgumentosNoValidos) {
     // As before the options existed, only the first name is the input file.
     EXPECT_EQ(ejecutar(d, "portico.txt otro.txt"), 0);
     EXPECT_TRUE(existe(d.ruta + "/resultados.txt"));
+}
+
+namespace {
+
+// The last line of the console output.
+std::string ultimaLinea(const std::string& salida) {
+    const std::size_t fin =
+        salida.size() > 0 && salida.back() == '\n' ? salida.size() - 1 : salida.size();
+    const std::size_t inicio = salida.rfind('\n', fin == 0 ? 0 : fin - 1);
+    return salida.substr(inicio == std::string::npos ? 0 : inicio + 1,
+                         fin - (inicio == std::string::npos ? 0 : inicio + 1));
+}
+
+// A bar of 3 along X hinged at both ends, pinned at node 1: it cannot carry
+// a transverse load at node 2 (EMPUJE, AMBOS) but carries an axial one
+// (TIRO).
+const std::string barraArticulada =
+    "nudos: 1 0 0 2 3 0\nbarras: 1 1 2\napoyo: 1 1 0 1\n"
+    "seccionGenerica: S 0.01 1e-4 2e7 0 1\narticulacion: 0 0 1\n"
+    "puntual: T 0 -5 0 2\npuntual: A 7 0 0 2\n";
+
+}  // namespace
+
+// Everything asked is written, but a combination does not balance: status 3,
+// and the last line names the combinations (one, or several in file
+// order). A model whose mechanism no combination loads ends with 0; a file
+// that could not be written keeps status 2 and its own last line.
+TEST(HerramientaReporte, CombinacionSinEquilibrioSaleConTres) {
+    carpetaTemporal d;
+    std::ofstream(d.ruta + "/varias.txt")
+        << barraArticulada << "combo: EMPUJE 1 T\ncombo: TIRO 1 A\ncombo: AMBOS 1 A 1 T\n";
+    EXPECT_EQ(ejecutar(d, "--tablas varias.txt"), 3);
+    std::string salida = leerArchivo(d.ruta + "/salida.txt");
+    EXPECT_EQ(ultimaLinea(salida),
+              "Advertencia: los combos EMPUJE, AMBOS no cumplen el equilibrio; sus resultados no "
+              "son válidos");
+    EXPECT_NE(salida.find("\nResultados escritos en resultados.txt\nTablas escritas en "
+                          "resultados-tablas/\nAdvertencia: los combos"),
+              std::string::npos)
+        << salida;
+    EXPECT_TRUE(existe(d.ruta + "/resultados.txt"));
+    EXPECT_TRUE(existe(d.ruta + "/resultados-tablas/resumen.txt"));
+
+    std::ofstream(d.ruta + "/una.txt") << barraArticulada << "combo: TIRO 1 A\ncombo: EMPUJE 1 T\n";
+    EXPECT_EQ(ejecutar(d, "una.txt"), 3);
+    EXPECT_EQ(ultimaLinea(leerArchivo(d.ruta + "/salida.txt")),
+              "Advertencia: el combo EMPUJE no cumple el equilibrio; sus resultados no son "
+              "válidos");
+
+    std::ofstream(d.ruta + "/tiro.txt") << barraArticulada << "combo: TIRO 1 A\n";
+    EXPECT_EQ(ejecutar(d, "tiro.txt"), 0);
+    EXPECT_EQ(ultimaLinea(leerArchivo(d.ruta + "/salida.txt")),
+              "Resultados escritos en resultados.txt");
+
+    ASSERT_EQ(
+        std::system(("rm -rf " + d.ruta + "/resultados.txt && mkdir " + d.ruta + "/resultados.txt")
+                        .c_str()),
+        0);
+    EXPECT_EQ(ejecutar(d, "una.txt"), 2);
+    EXPECT_EQ(ultimaLinea(leerArchivo(d.ruta + "/salida.txt")),
+              "Advertencia: no se pudo abrir resultados.txt para escribir; no se escribe el "
+              "reporte");
+}
+
+// The two mistakes of the 40 x 40 frame, through the real tool: both end
+// with status 3 and name GRAV_VIENTO, the combination that loads what cannot
+// carry it (the wind on the loose node, the wind above the hinged storey).
+TEST(HerramientaReporte, PorticosGrandesConUnErrorSalenConTres) {
+    for (const char* variante : {"nudoSuelto", "pisoArticulado"}) {
+        SCOPED_TRACE(variante);
+        carpetaTemporal d;
+        generarPortico(d, 40, 40, "portico.txt", variante);
+        EXPECT_EQ(ejecutar(d, "--solo-tablas portico.txt"), 3);
+        const std::string salida = leerArchivo(d.ruta + "/salida.txt");
+        EXPECT_EQ(ultimaLinea(salida),
+                  "Advertencia: el combo GRAV_VIENTO no cumple el equilibrio; sus resultados no "
+                  "son válidos");
+        EXPECT_NE(salida.find("\nTablas escritas en resultados-tablas/\n"), std::string::npos);
+    }
+}
+
+namespace {
+
+// True when the folder holds a temporary report (resultados.txt.XXXXXX).
+bool hayTemporal(const std::string& carpeta) {
+    bool hay = false;
+    if (DIR* d = opendir(carpeta.c_str())) {
+        while (dirent* e = readdir(d))
+            hay = hay || std::string(e->d_name).rfind("resultados.txt.", 0) == 0;
+        closedir(d);
+    }
+    return hay;
+}
+
+// Runs the tool on `archivo` in d, as from a terminal (the signals at their
+// default action), and sends it `senal` as soon as its temporary report
+// appears. The wait status; sin temporal when the tool ended before any
+// appeared.
+int interrumpirAlEscribir(const carpetaTemporal& d, const std::string& archivo, int senal,
+                          bool& visto) {
+    visto = false;
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        const int nulo = open("/dev/null", O_WRONLY);
+        if (chdir(d.ruta.c_str()) != 0 || nulo < 0) _exit(127);
+        dup2(nulo, 1);
+        dup2(nulo, 2);
+        execl(KARVEL_BINARIOS "/karvel2d-reporte", "karvel2d-reporte", archivo.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    constexpr useconds_t pausa = 200;
+    int estado = 0;
+    while (waitpid(hijo, &estado, WNOHANG) == 0) {
+        if (hayTemporal(d.ruta)) {
+            visto = true;
+            kill(hijo, senal);
+            waitpid(hijo, &estado, 0);
+            break;
+        }
+        usleep(pausa);
+    }
+    return estado;
+}
+
+}  // namespace
+
+// SIGTERM or SIGINT while the report of the 40 x 40 frame (some 300 MB) is
+// being written: the process ends by the signal, its temporary file is
+// removed and the previous report stays whole.
+TEST(HerramientaReporte, InterrupcionBorraElTemporalYConservaElAnterior) {
+    carpetaTemporal d;
+    generarPortico(d, 40, 40, "portico.txt");
+    const std::string anterior = "reporte anterior, completo\n";
+    for (int senal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(senal);
+        std::ofstream(d.ruta + "/resultados.txt") << anterior;
+        bool visto = false;
+        const int estado = interrumpirAlEscribir(d, "portico.txt", senal, visto);
+        ASSERT_TRUE(visto) << "el reporte terminó antes de poder interrumpirlo";
+        EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == senal) << estado;
+        EXPECT_FALSE(hayTemporal(d.ruta));
+        EXPECT_EQ(leerArchivo(d.ruta + "/resultados.txt"), anterior);
+        EXPECT_EQ(entradasDe(d.ruta), 2);  // portico.txt and resultados.txt
+    }
 }

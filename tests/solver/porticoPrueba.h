@@ -34,9 +34,12 @@ inline std::string porticoConNudoSuelto(int pisos, int vanos, int numero) {
 
 // Base reactions of the generated frame against its loads (summed by hand):
 // every beam carries −20 over 5, so ΣRy = 100·S·B; wind 10 along X at every
-// floor of combination 1, so ΣRx = −10·S there.
-inline void reaccionesEquilibranPortico(const solucion& s, int pisos, int vanos) {
+// floor of combination 1, so ΣRx = −10·S there. Both combinations, or only
+// soloCombo.
+inline void reaccionesEquilibranPortico(const solucion& s, int pisos, int vanos,
+                                        int soloCombo = -1) {
     for (int c = 0; c < 2; ++c) {
+        if (soloCombo >= 0 && c != soloCombo) continue;
         double rx = 0, ry = 0;
         for (const resultadosNudo& n : s.nudos) {
             rx += n.getReaccionX(c);

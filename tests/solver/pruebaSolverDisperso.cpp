@@ -5,7 +5,8 @@
 // no solve in double precision is that close to the exact solution, within
 // the forward error bound of two backward-stable solves, a few κ·ε; singular models of up to 2,000
 // free freedoms take the dense path and give its results exactly; larger frames with a loose node
-// are named and solved, (the 150 x 150 frame is solved with its report, in the report tests).
+// are named and solved (more large mechanisms in pruebaMecanismosGrandes.cpp; the 150 x 150 frame
+// is solved with its report, in the report tests).
 #include <gtest/gtest.h>
 
 #include <Eigen/LU>
@@ -198,11 +199,10 @@ TEST(SolverDisperso, PorticoGrandeConNudoSueltoLoNombraYSeResuelve) {
 
 // A mechanism above 2,000 free freedoms: a bar that touches nothing else
 // (user nodes 90001 and 90002) can move as a rigid body, three freedoms
-// without stiffness that the sparse QR finds; the frame itself is solved
-// and balances its loads.
-TEST(SolverDisperso, MecanismoGrandeLoResuelveLaQRDispersa) {
-    // One storey of 700 bays: 2,103 free freedoms in a narrow band, so
-    // that the sparse QR stays quick.
+// without stiffness that the pivots of the sparse factorisation find; the
+// frame itself is solved and balances its loads.
+TEST(SolverDisperso, MecanismoGrandeLoEncuentraLaFactorizacionDispersa) {
+    // One storey of 700 bays: 2,103 free freedoms.
     std::string t = textoPortico(1, 700);
     t.insert(t.find("barras:"), "90001 -9 0 90002 -9 3\n");
     t.insert(t.find("apoyo:"), "5000 90001 90002\n");
