@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "estadoVisor.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "funcionPlot.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         // No terminal to clear (a pipe or a script): nothing to do.
     }
     // An incomplete model is not solved, only shown.
-    modeloResuelto r = funcionLeerYResolver(nombreArchivo);
+    modeloResuelto r = funcionLeerYAnalizar(nombreArchivo);
     mostrarModelo(std::move(r.m), std::move(r.s));
     // The window and its event loop, which does not return.
     funcionPlot(argc, argv);

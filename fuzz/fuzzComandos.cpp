@@ -21,7 +21,7 @@
 #include "entornoFuzz.h"
 #include "envolventeDiagramas.h"
 #include "estadoVisor.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
@@ -77,7 +77,7 @@ void escribirModelo(const std::string& texto) {
 void iniciar() {
     escribirModelo(porticoA);
     nombreArchivo = archivo;
-    modeloResuelto r = funcionLeerYResolver(archivo);
+    modeloResuelto r = funcionLeerYAnalizar(archivo);
     mostrarModelo(std::move(r.m), std::move(r.s));
     flagsIniciales();
     mostrarTodo();

@@ -9,7 +9,7 @@
 #include "estadoVisor.h"
 #include "extremosBarra.h"
 #include "funcionImprimirResultados.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "lineaComandos.h"
 #include "recargaModelo.h"
 #include "tablasResultados.h"
@@ -108,7 +108,7 @@ resumenRecorrido recorrerArchivo(const std::string& archivo) {
 
     // Start-up: a complete model is solved; the report tool then writes the
     // report and the tables.
-    modeloResuelto leido = funcionLeerYResolver(archivo);
+    modeloResuelto leido = funcionLeerYAnalizar(archivo);
     if (leido.faltan.completo()) {
         funcionImprimirResultados(leido.m, leido.s);
         funcionEscribirTablas(leido.m, leido.s, archivo);

@@ -6,7 +6,7 @@
 // complete before any bar copies their coordinates, supports before their
 // settlements, sections (with the specific weight and the stiffness a
 // temperature load takes) before the bar loads, and the display settings
-// last.
+// last, then the analyses beside the linear one.
 modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     using namespace lectura;
     modelo m;
@@ -37,5 +37,6 @@ modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     avisarCombosBarras(m);
 
     leerAjustes(m, lector);
+    leerAnalisis(m, lector);
     return m;
 }

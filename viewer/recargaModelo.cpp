@@ -5,7 +5,7 @@
 
 #include "estadoVisor.h"
 #include "funcionImprimirResultados.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "lineaComandos.h"
 #include "modeloIncompleto.h"
 #include "vigilanciaArchivo.h"
@@ -26,7 +26,7 @@ void recargarModelo() {
     std::cout << "\n\n\n------------------------Reinicio del programa------------------\n";
     // A model without nodes, bars or combinations cannot be solved: say so
     // and keep showing what was read (no report is written).
-    modeloResuelto r = funcionLeerYResolver(nombreArchivo);
+    modeloResuelto r = funcionLeerYAnalizar(nombreArchivo);
     if (r.faltan.completo()) {
         funcionImprimirResultados(r.m, r.s);
     } else {

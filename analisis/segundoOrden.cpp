@@ -1,0 +1,208 @@
+#include "segundoOrden.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <limits>
+#include <utility>
+
+#include "matricesAnalisis.h"
+#include "rigidezGeometrica.h"
+#include "silencioConsola.h"
+
+namespace {
+
+// Local geometric stiffness of every piece under the axial forces N.
+std::vector<matriz6> rigidecesGeometricas(const modelo& m, const std::vector<double>& N) {
+    std::vector<matriz6> kg;
+    kg.reserve(m.barra.size());
+    for (std::size_t i = 0; i < m.barra.size(); ++i)
+        kg.push_back(rigidezGeometricaBarra(m.barra[i], N[i]));
+    return kg;
+}
+
+// Translations of first order smaller than this share of the largest one
+// are left out of the amplification: their ratio says nothing.
+constexpr double umbralAmplificacion = 0.01;
+
+// Largest ratio of a translation of second order to the same one of first
+// order, over the nodes of the subdivided model (its inner nodes hold the
+// deflections along the bars); 1 when nothing moves.
+double amplificacion(const Eigen::VectorXd& u1, const Eigen::VectorXd& u2) {
+    double mayor = 0;
+    for (Eigen::Index g = 0; g < u1.size(); ++g)
+        if (g % 3 != 2) mayor = std::max(mayor, std::abs(u1(g)));
+    if (!(mayor > 0)) return 1.0;
+    double r = 0;
+    for (Eigen::Index g = 0; g < u1.size() && g < u2.size(); ++g) {
+        if (g % 3 == 2 || std::abs(u1(g)) < umbralAmplificacion * mayor) continue;
+        r = std::max(r, std::abs(u2(g) / u1(g)));
+    }
+    return r;
+}
+
+enum class resultadoIteracion { convergida, critica, sinConvergencia };
+
+struct iteracionCombo {
+    resultadoIteracion estado = resultadoIteracion::convergida;
+    int iteraciones = 0;
+    Eigen::VectorXd uLibres;
+    std::vector<double> N;
+};
+
+// (K + Kg(N))·u = p for combination c, N from the last displacements,
+// starting from first order. The pattern of K + Kg is that of the bars, so
+// its symbolic analysis is done once.
+iteracionCombo iterar(const analisisSubdividido& a, int c) {
+    const modelo& m = a.sub.m;
+    const solucion& s = a.s;
+    iteracionCombo r;
+    r.uLibres = s.uLibres.col(c);
+    Eigen::VectorXd u = desplazamientosCompletos(m, s, r.uLibres, c);
+    r.N = axialesDeBarras(m, s, u, c);
+    factorizacionRigidez ldlt;
+    bool patron = false;
+    const Eigen::VectorXd uR = s.uRestringidos.cols() > c ? Eigen::VectorXd(s.uRestringidos.col(c))
+                                                          : Eigen::VectorXd::Zero(s.noRestringidos);
+    for (r.iteraciones = 1; r.iteraciones <= iteracionesMaximas; ++r.iteraciones) {
+        const bloquesMatriz kg =
+            bloquesDelSistema(m, s, ensamblarBarras(m, rigidecesGeometricas(m, r.N)));
+        const Eigen::SparseMatrix<double> kT = s.kLL + kg.LL;
+        if (!patron) {
+            ldlt.analyzePattern(kT);
+            patron = true;
+        }
+        ldlt.factorize(kT);
+        const Eigen::VectorXd d =
+            ldlt.info() == Eigen::Success ? Eigen::VectorXd(ldlt.vectorD()) : Eigen::VectorXd();
+        if (d.size() == 0 || !(d.array() > 0).all() || !d.allFinite()) {
+            r.estado = resultadoIteracion::critica;
+            return r;
+        }
+        Eigen::VectorXd p = s.pL.col(c);
+        if (uR.size() > 0 && kg.LR.cols() == uR.size()) p -= kg.LR * uR;
+        const Eigen::VectorXd nuevo = ldlt.solve(p);
+        if (!nuevo.allFinite()) {
+            r.estado = resultadoIteracion::critica;
+            return r;
+        }
+        const double cambio = (nuevo - r.uLibres).norm();
+        r.uLibres = nuevo;
+        u = desplazamientosCompletos(m, s, r.uLibres, c);
+        r.N = axialesDeBarras(m, s, u, c);
+        if (cambio <= toleranciaSegundoOrden * nuevo.norm()) return r;
+    }
+    r.iteraciones = iteracionesMaximas;
+    r.estado = resultadoIteracion::sinConvergencia;
+    return r;
+}
+
+std::string textoAmplificacion(double a) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.2f", a);
+    return t;
+}
+
+// The user's bar i from its pieces in the subdivided solution.
+resultadosBarra barraDePiezas(analisisSubdividido& a, const resultadosBarra& primerOrden,
+                              const Eigen::MatrixXd& extremos, std::size_t i) {
+    resultadosBarra r = primerOrden;
+    r.setDesplazamientos(extremos);
+    std::vector<resultadosBarra> piezas;
+    for (int p : a.sub.piezas[i])
+        piezas.push_back(std::move(a.s.barras[static_cast<std::size_t>(p)]));
+    r.setPiezas(std::move(piezas), a.sub.inicios[i]);
+    return r;
+}
+
+}  // namespace
+
+solucion funcionSegundoOrden(const modelo& m, const solucion& primerOrden) {
+    solucion r = primerOrden;
+    if (!primerOrden.resuelto) return r;
+    analisisSubdividido a = resolverSubdividido(m);
+    const modelo& ms = a.sub.m;
+    const int nCombos = std::max(ms.noCombos, 0);
+    r.segundoOrden = true;
+    r.subdivisiones = m.analisis.subdivisiones;
+    r.iteraciones.assign(static_cast<std::size_t>(nCombos), 0);
+    r.amplificacion.assign(static_cast<std::size_t>(nCombos), 1.0);
+    r.combosSinSolucion.clear();
+
+    // Per combination: its iterations, then the geometric stiffness of its
+    // final axial forces for the end forces and the reactions.
+    std::vector<std::vector<matriz6>> kgCombo(nCombos);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    if (!a.estable && nCombos > 0) {
+        std::cout << "Advertencia: la estructura es inestable (mecanismo); no hay solución de "
+                     "segundo orden"
+                  << std::endl;
+    }
+    for (int c = 0; c < nCombos; ++c) {
+        const std::string nombre = m.nombreDelCombo(c);
+        if (!a.estable) {
+            r.combosSinSolucion.push_back(c);
+            a.s.uLibres.col(c).setConstant(nan);
+            continue;
+        }
+        const iteracionCombo it = iterar(a, c);
+        r.iteraciones[c] = it.iteraciones;
+        if (it.estado != resultadoIteracion::convergida) {
+            r.combosSinSolucion.push_back(c);
+            a.s.uLibres.col(c).setConstant(nan);
+            if (it.estado == resultadoIteracion::critica) {
+                std::cout << "Advertencia: el combo " << nombre
+                          << " supera su carga crítica; no hay solución de segundo orden"
+                          << std::endl;
+            } else {
+                std::cout << "Advertencia: el combo " << nombre << " no converge en "
+                          << iteracionesMaximas
+                          << " iteraciones de segundo orden; no hay solución de segundo orden"
+                          << std::endl;
+            }
+            continue;
+        }
+        a.s.uLibres.col(c) = it.uLibres;
+        kgCombo[c] = rigidecesGeometricas(ms, it.N);
+        r.amplificacion[c] =
+            amplificacion(a.s.u.col(c), desplazamientosCompletos(ms, a.s, it.uLibres, c));
+        std::cout << "Segundo orden: combo " << nombre << " en " << it.iteraciones
+                  << (it.iteraciones == 1 ? " iteración" : " iteraciones") << ", amplificación "
+                  << textoAmplificacion(r.amplificacion[c]) << std::endl;
+    }
+
+    {
+        const silencioConsola silencio;
+        // End forces of every piece with (K + Kg)·u - F.
+        for (std::size_t i = 0; i < a.s.barras.size(); ++i) {
+            std::vector<matriz6> kg(static_cast<std::size_t>(nCombos), matriz6::Zero());
+            for (int c = 0; c < nCombos; ++c)
+                if (!kgCombo[c].empty()) kg[c] = kgCombo[c][i];
+            a.s.barras[i].setRigidezGeometrica(std::move(kg));
+        }
+        distribuirResultados(ms, a.s, ms.noNudos, nCombos);
+        // Reactions (K + Kg)·u - P.
+        for (int c = 0; c < nCombos; ++c) {
+            if (kgCombo[c].empty()) continue;
+            a.s.reacciones.col(c) += ensamblarBarras(ms, kgCombo[c]) * a.s.u.col(c);
+        }
+        resultadosDeNudos(ms, a.s, ms.noNudos);
+    }
+
+    // Back to the user's nodes and bars: the user's nodes keep their indexes
+    // and come first, so their freedoms are the first rows and the first free
+    // freedoms of the subdivided model.
+    const int filas = 3 * a.sub.nudosUsuario;
+    r.u = a.s.u.topRows(filas);
+    r.reacciones = a.s.reacciones.topRows(filas);
+    r.uLibres = a.s.uLibres.topRows(std::min<Eigen::Index>(r.noLibres, a.s.uLibres.rows()));
+    r.nudos.assign(a.s.nudos.begin(), a.s.nudos.begin() + a.sub.nudosUsuario);
+    for (std::size_t i = 0; i < r.barras.size() && i < m.barra.size(); ++i) {
+        const Eigen::VectorXi g = m.barra[i].getGdl();
+        Eigen::MatrixXd extremos = Eigen::MatrixXd::Zero(6, nCombos);
+        for (int k = 0; k < 6; ++k)
+            if (gdlEnRango(g(k), a.sub.nudosUsuario)) extremos.row(k) = r.u.row(g(k));
+        r.barras[i] = barraDePiezas(a, r.barras[i], extremos, i);
+    }
+    return r;
+}
