@@ -6,7 +6,8 @@
 // first, and a semi-definite A (rotations without mass, bars without axial
 // force) only adds μ = 0, which is left out, so nothing is condensed.
 // Small systems take the dense generalized solver; larger ones the sparse
-// Lanczos of Spectra on the sparse LDLᵀ of K.
+// Lanczos of Spectra on the sparse LDLᵀ of K (K = L̂·L̂ᵀ, Lanczos on
+// L̂⁻¹·A·L̂⁻ᵀ, whose eigenvalues are the same μ).
 #pragma once
 
 #include <Eigen/Dense>
@@ -20,10 +21,11 @@ struct autopares {
     Eigen::VectorXd mu;   // descending, all positive
     Eigen::MatrixXd phi;  // one column per μ, free freedoms
     bool convergio = true;
+    bool definida = true;  // K positive definite (else: a mechanism, nothing computed)
 };
 
-// At most n pairs; fewer when A has fewer positive directions. K must be
-// positive definite (the caller has checked its factorisation).
+// At most n pairs; fewer when A has fewer positive directions. Nothing
+// when K is not positive definite (definida false).
 autopares mayoresAutovalores(const Eigen::SparseMatrix<double>& K,
                              const Eigen::SparseMatrix<double>& A, int n);
 // The same with the dense solver, whatever the size.

@@ -1,24 +1,50 @@
 #include "matricesAnalisis.h"
 
-#include "silencioConsola.h"
-
-analisisSubdividido resolverSubdividido(const modelo& m) {
+analisisSubdividido rigidezSubdividida(const modelo& m) {
     analisisSubdividido a;
     a.sub = subdividirModelo(m, m.analisis.subdivisiones);
-    const silencioConsola silencio;
     const modelo& ms = a.sub.m;
-    const int nCombos = std::max(ms.noCombos, 0);
-    ensamblarYParticionar(ms, a.s, ms.noNudos, nCombos);
-    factorizacionRigidez ldlt;
-    a.estable = a.s.noLibres > 0 && factorizarRigidez(a.s.kLL, ldlt);
-    if (a.estable && nCombos > 0) {
-        a.s.uLibres = ldlt.solve(a.s.pL);
-    } else {
-        resolverLibres(a.s, nCombos);
+    solucion& s = a.s;
+    for (int k = 0; k < ms.noNudos; ++k) {
+        for (int d = 0; d < 3; ++d) {
+            const int r = restriccionDeGdl(ms.nudo[static_cast<std::size_t>(k)], d);
+            if (r == 0) s.gdlLibres.push_back(3 * k + d);
+            if (r == 1) s.gdlRestringidos.push_back(3 * k + d);
+        }
     }
-    distribuirResultados(ms, a.s, ms.noNudos, nCombos);
-    a.s.resuelto = true;
+    s.noLibres = static_cast<int>(s.gdlLibres.size());
+    s.noRestringidos = static_cast<int>(s.gdlRestringidos.size());
+    std::vector<matriz6> k;
+    k.reserve(ms.barra.size());
+    for (const objBarra2d& b : ms.barra) k.push_back(b.rigidezLocalSiHayDatos());
+    Eigen::SparseMatrix<double> K = ensamblarBarras(ms, k);
+    std::vector<Eigen::Triplet<double>> resortes;
+    for (int n = 0; n < ms.noNudos; ++n) {
+        const objNudo2d& nudo = ms.nudo[static_cast<std::size_t>(n)];
+        const double r[3] = {nudo.getResorteX(), nudo.getResorteY(), nudo.getResorteGiro()};
+        for (int d = 0; d < 3; ++d)
+            if (r[d] != 0) resortes.emplace_back(3 * n + d, 3 * n + d, r[d]);
+    }
+    Eigen::SparseMatrix<double> R(K.rows(), K.cols());
+    R.setFromTriplets(resortes.begin(), resortes.end());
+    s.kLL = bloquesDelSistema(ms, s, K + R).LL;
     return a;
+}
+
+std::vector<double> axialesDePiezas(const analisisSubdividido& a, const solucion& primerOrden,
+                                    int c) {
+    std::vector<double> N(a.sub.m.barra.size(), 0.0);
+    for (std::size_t i = 0; i < a.sub.piezas.size() && i < primerOrden.barras.size(); ++i) {
+        const resultadosBarra& b = primerOrden.barras[i];
+        const std::vector<int>& piezas = a.sub.piezas[i];
+        for (std::size_t j = 0; j < piezas.size(); ++j) {
+            const double x0 = a.sub.inicios[i][j];
+            const double x1 = j + 1 < piezas.size() ? a.sub.inicios[i][j + 1] : b.getLongitud();
+            N[static_cast<std::size_t>(piezas[j])] =
+                (b.esfuerzosEn(c, x0, lado::despues).N + b.esfuerzosEn(c, x1, lado::antes).N) / 2;
+        }
+    }
+    return N;
 }
 
 Eigen::SparseMatrix<double> ensamblarBarras(const modelo& m, const std::vector<matriz6>& locales) {

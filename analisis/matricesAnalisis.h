@@ -1,6 +1,5 @@
 // What the analyses beside the linear one share on the subdivided model:
-// its first-order solve (kept for its matrices, its partition and the axial
-// forces of its pieces), structure matrices assembled from one local 6 x 6
+// its partition and stiffness, structure matrices assembled from one local 6 x 6
 // matrix per bar, their blocks in the axes of the solve, and the axial
 // force of every piece.
 #pragma once
@@ -11,6 +10,8 @@
 #include "etapasSolucion.h"
 #include "subdivisionModelo.h"
 
+// The subdivided model and what its analyses form of a solution (the
+// partition, kLL and, for second order, the loads and displacements).
 struct analisisSubdividido {
     modeloSubdividido sub;
     solucion s;
@@ -18,9 +19,10 @@ struct analisisSubdividido {
     bool estable = false;
 };
 
-// Subdivides m with its own k and solves the copy to first order for every
-// combination, silently (the user's solve has said what there was to say).
-analisisSubdividido resolverSubdividido(const modelo& m);
+// Subdivides m with its own k and forms only what the eigenproblems need:
+// the partition of the freedoms and kLL (bars and springs, in the axes of
+// the solve); no loads, no solve (estable is not decided here).
+analisisSubdividido rigidezSubdividida(const modelo& m);
 
 // Σ Tᵢᵀ·kᵢ·Tᵢ over the bars of m (kᵢ local, one per bar), 3N x 3N in global
 // axes; every bar adds all its 36 entries, so the pattern depends on the
@@ -37,6 +39,12 @@ bloquesMatriz bloquesDelSistema(const modelo& m, const solucion& s,
 // (none when c < 0: a mode shape).
 Eigen::VectorXd desplazamientosCompletos(const modelo& m, const solucion& s,
                                          const Eigen::VectorXd& uLibres, int c);
+
+// Axial force of every piece of the subdivided model in combination c, the
+// mean of the values at its two ends of the first-order N of the user's bar
+// that holds it (what a first-order solve of the pieces would give).
+std::vector<double> axialesDePiezas(const analisisSubdividido& a, const solucion& primerOrden,
+                                    int c);
 
 // Axial force of every bar (the mean of its two ends, N > 0 tension) in
 // combination c with the global displacements u: E·A/L times the

@@ -57,7 +57,7 @@ Eigen::VectorXd traslacionRigida(int nNudos, int direccion) {
 
 resultadoModal funcionModal(const modelo& m, int n) {
     resultadoModal r;
-    const analisisSubdividido a = resolverSubdividido(m);
+    const analisisSubdividido a = rigidezSubdividida(m);
     const modelo& ms = a.sub.m;
     const Eigen::SparseMatrix<double> M = matrizDeMasas(ms);
     const Eigen::VectorXd rx = traslacionRigida(ms.noNudos, 0);
@@ -65,21 +65,22 @@ resultadoModal funcionModal(const modelo& m, int n) {
     const Eigen::VectorXd mrx = M * rx, mry = M * ry;
     r.masaTotal = rx.dot(mrx);
     r.conMasa = r.masaTotal > 0;
-    r.estable = a.estable;
+    r.estable = true;
     if (!r.conMasa) {
         std::cout << "Advertencia: el modelo no tiene masa (etiquetas masa: y gravedad:); no se "
                      "calculan modos de vibración"
                   << std::endl;
         return r;
     }
-    if (!a.estable) {
+    const bloquesMatriz b = bloquesDelSistema(ms, a.s, M);
+    const autopares e = mayoresAutovalores(a.s.kLL, b.LL, n);
+    if (!e.definida) {
+        r.estable = false;
         std::cout << "Advertencia: la estructura es inestable (mecanismo); no se calculan modos "
                      "de vibración"
                   << std::endl;
         return r;
     }
-    const bloquesMatriz b = bloquesDelSistema(ms, a.s, M);
-    const autopares e = mayoresAutovalores(a.s.kLL, b.LL, n);
     r.convergio = e.convergio;
     if (!e.convergio) {
         std::cout << "Advertencia: el cálculo de los modos de vibración no converge; no se dan"

@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "autovalores.h"
+#include "funcionSolucionU.h"
 #include "matricesAnalisis.h"
 #include "normalizacionModos.h"
 #include "rigidezGeometrica.h"
+#include "silencioConsola.h"
 
 namespace {
 
@@ -20,24 +22,30 @@ std::string cifraConsola(double v) {
     return t;
 }
 
+void avisarMecanismo() {
+    std::cout << "Advertencia: la estructura es inestable (mecanismo); no se calculan factores "
+                 "de pandeo"
+              << std::endl;
+}
+
 }  // namespace
 
-resultadoPandeo funcionPandeo(const modelo& m, int n) {
+resultadoPandeo funcionPandeo(const modelo& m, const solucion& s, int n) {
     resultadoPandeo r;
-    const analisisSubdividido a = resolverSubdividido(m);
-    const modelo& ms = a.sub.m;
-    r.estable = a.estable;
-    if (!a.estable) {
-        std::cout << "Advertencia: la estructura es inestable (mecanismo); no se calculan "
-                     "factores de pandeo"
-                  << std::endl;
-        return r;
+    solucion propia;
+    if (s.segundoOrden) {
+        const silencioConsola silencio;
+        propia = funcionSolucionU(m);
     }
+    const solucion& primerOrden = s.segundoOrden ? propia : s;
+    const analisisSubdividido a = rigidezSubdividida(m);
+    const modelo& ms = a.sub.m;
+    r.estable = true;
     for (int c = 0; c < ms.noCombos; ++c) {
         pandeoDeCombo p;
         p.combo = c;
         const std::string nombre = m.nombreDelCombo(c);
-        const std::vector<double> N = axialesDeBarras(ms, a.s, a.s.u.col(c), c);
+        const std::vector<double> N = axialesDePiezas(a, primerOrden, c);
         double mayor = 0, menor = 0;
         for (double v : N) {
             mayor = std::max(mayor, std::abs(v));
@@ -56,6 +64,12 @@ resultadoPandeo funcionPandeo(const modelo& m, int n) {
             kg.push_back(-rigidezGeometricaBarra(ms.barra[i], N[i]));
         const bloquesMatriz b = bloquesDelSistema(ms, a.s, ensamblarBarras(ms, kg));
         const autopares e = mayoresAutovalores(a.s.kLL, b.LL, n);
+        if (!e.definida) {
+            avisarMecanismo();
+            r.estable = false;
+            r.combos.clear();
+            return r;
+        }
         p.convergio = e.convergio;
         if (!e.convergio) {
             std::cout << "Advertencia: el cálculo de los factores de pandeo del combo " << nombre

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "modelo.h"
+#include "solucion.h"
 
 constexpr int modosPandeoPorDefecto = 3;
 
@@ -24,5 +25,7 @@ struct resultadoPandeo {
 };
 
 // The n smallest factors of every combination, with one console line per
-// combination (or why it has none).
-resultadoPandeo funcionPandeo(const modelo& m, int n);
+// combination (or why it has none). The axial forces are those of the
+// first-order solution s (solved again, silently, when s is of second
+// order).
+resultadoPandeo funcionPandeo(const modelo& m, const solucion& s, int n);

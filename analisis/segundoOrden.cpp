@@ -8,6 +8,7 @@
 
 #include "matricesAnalisis.h"
 #include "rigidezGeometrica.h"
+#include "rigidezGeometricaSistema.h"
 #include "silencioConsola.h"
 
 namespace {
@@ -51,28 +52,29 @@ struct iteracionCombo {
 };
 
 // (K + Kg(N))·u = p for combination c, N from the last displacements,
-// starting from first order. The pattern of K + Kg is that of the bars, so
-// its symbolic analysis is done once.
-iteracionCombo iterar(const analisisSubdividido& a, int c) {
+// starting from first order. K + Kg keeps the pattern of kLL, whose
+// symbolic analysis `ldlt` already holds: each iteration is one numeric
+// factorisation.
+iteracionCombo iterar(const analisisSubdividido& a, const rigidezGeometricaSistema& kg,
+                      factorizacionRigidez& ldlt, int c) {
     const modelo& m = a.sub.m;
     const solucion& s = a.s;
     iteracionCombo r;
     r.uLibres = s.uLibres.col(c);
     Eigen::VectorXd u = desplazamientosCompletos(m, s, r.uLibres, c);
     r.N = axialesDeBarras(m, s, u, c);
-    factorizacionRigidez ldlt;
-    bool patron = false;
-    const Eigen::VectorXd uR = s.uRestringidos.cols() > c ? Eigen::VectorXd(s.uRestringidos.col(c))
-                                                          : Eigen::VectorXd::Zero(s.noRestringidos);
+    const bool asentamientos = s.uRestringidos.cols() > c && !s.uRestringidos.col(c).isZero(0);
+    Eigen::SparseMatrix<double> kT;
     for (r.iteraciones = 1; r.iteraciones <= iteracionesMaximas; ++r.iteraciones) {
-        const bloquesMatriz kg =
-            bloquesDelSistema(m, s, ensamblarBarras(m, rigidecesGeometricas(m, r.N)));
-        const Eigen::SparseMatrix<double> kT = s.kLL + kg.LL;
-        if (!patron) {
-            ldlt.analyzePattern(kT);
-            patron = true;
+        if (kg.completo) {
+            kg.sumar(s.kLL, r.N, kT);
+            ldlt.factorize(kT);
+        } else {
+            // Not expected: the pattern of Kg outside that of kLL.
+            kT = s.kLL +
+                 bloquesDelSistema(m, s, ensamblarBarras(m, rigidecesGeometricas(m, r.N))).LL;
+            ldlt.compute(kT);
         }
-        ldlt.factorize(kT);
         const Eigen::VectorXd d =
             ldlt.info() == Eigen::Success ? Eigen::VectorXd(ldlt.vectorD()) : Eigen::VectorXd();
         if (d.size() == 0 || !(d.array() > 0).all() || !d.allFinite()) {
@@ -80,7 +82,12 @@ iteracionCombo iterar(const analisisSubdividido& a, int c) {
             return r;
         }
         Eigen::VectorXd p = s.pL.col(c);
-        if (uR.size() > 0 && kg.LR.cols() == uR.size()) p -= kg.LR * uR;
+        // Settled supports: the geometric share of kLR·uR too.
+        if (asentamientos) {
+            const bloquesMatriz b =
+                bloquesDelSistema(m, s, ensamblarBarras(m, rigidecesGeometricas(m, r.N)));
+            p -= b.LR * s.uRestringidos.col(c);
+        }
         const Eigen::VectorXd nuevo = ldlt.solve(p);
         if (!nuevo.allFinite()) {
             r.estado = resultadoIteracion::critica;
@@ -95,6 +102,25 @@ iteracionCombo iterar(const analisisSubdividido& a, int c) {
     r.iteraciones = iteracionesMaximas;
     r.estado = resultadoIteracion::sinConvergencia;
     return r;
+}
+
+// Σ Tᵀ·Kg·T·u over the pieces: the geometric share of the nodal forces
+// K·u, added to the reactions.
+Eigen::VectorXd fuerzasGeometricas(const modelo& m, const std::vector<matriz6>& kg,
+                                   const Eigen::VectorXd& u) {
+    Eigen::VectorXd f = Eigen::VectorXd::Zero(u.size());
+    for (std::size_t i = 0; i < m.barra.size() && i < kg.size(); ++i) {
+        const objBarra2d& b = m.barra[i];
+        if (!b.nudosConocidos() || b.esLongitudCero()) continue;
+        const Eigen::VectorXi g = b.getGdl();
+        Eigen::Matrix<double, 6, 1> ue;
+        for (int k = 0; k < 6; ++k) ue(k) = gdlEnRango(g(k), m.noNudos) ? u(g(k)) : 0.0;
+        const matriz6 T = b.getT();
+        const Eigen::Matrix<double, 6, 1> fe = T.transpose() * (kg[i] * (T * ue));
+        for (int k = 0; k < 6; ++k)
+            if (gdlEnRango(g(k), m.noNudos)) f(g(k)) += fe(k);
+    }
+    return f;
 }
 
 std::string textoAmplificacion(double a) {
@@ -120,9 +146,21 @@ resultadosBarra barraDePiezas(analisisSubdividido& a, const resultadosBarra& pri
 solucion funcionSegundoOrden(const modelo& m, const solucion& primerOrden) {
     solucion r = primerOrden;
     if (!primerOrden.resuelto) return r;
-    analisisSubdividido a = resolverSubdividido(m);
+    // First order of the pieces, its factorisation kept: K + Kg has the
+    // same pattern, so its symbolic analysis serves every iteration.
+    analisisSubdividido a;
+    a.sub = subdividirModelo(m, m.analisis.subdivisiones);
     const modelo& ms = a.sub.m;
     const int nCombos = std::max(ms.noCombos, 0);
+    {
+        const silencioConsola silencio;
+        ensamblarYParticionar(ms, a.s, ms.noNudos, nCombos);
+    }
+    factorizacionRigidez ldlt;
+    a.estable = a.s.noLibres > 0 && factorizarRigidez(a.s.kLL, ldlt);
+    a.s.uLibres = a.estable ? Eigen::MatrixXd(ldlt.solve(a.s.pL))
+                            : Eigen::MatrixXd::Zero(a.s.noLibres, nCombos);
+    const rigidezGeometricaSistema kg = mapaRigidezGeometrica(ms, a.s);
     r.segundoOrden = true;
     r.subdivisiones = m.analisis.subdivisiones;
     r.iteraciones.assign(static_cast<std::size_t>(nCombos), 0);
@@ -145,7 +183,9 @@ solucion funcionSegundoOrden(const modelo& m, const solucion& primerOrden) {
             a.s.uLibres.col(c).setConstant(nan);
             continue;
         }
-        const iteracionCombo it = iterar(a, c);
+        const Eigen::VectorXd primerOrdenCombo =
+            desplazamientosCompletos(ms, a.s, a.s.uLibres.col(c), c);
+        const iteracionCombo it = iterar(a, kg, ldlt, c);
         r.iteraciones[c] = it.iteraciones;
         if (it.estado != resultadoIteracion::convergida) {
             r.combosSinSolucion.push_back(c);
@@ -165,7 +205,7 @@ solucion funcionSegundoOrden(const modelo& m, const solucion& primerOrden) {
         a.s.uLibres.col(c) = it.uLibres;
         kgCombo[c] = rigidecesGeometricas(ms, it.N);
         r.amplificacion[c] =
-            amplificacion(a.s.u.col(c), desplazamientosCompletos(ms, a.s, it.uLibres, c));
+            amplificacion(primerOrdenCombo, desplazamientosCompletos(ms, a.s, it.uLibres, c));
         std::cout << "Segundo orden: combo " << nombre << " en " << it.iteraciones
                   << (it.iteraciones == 1 ? " iteración" : " iteraciones") << ", amplificación "
                   << textoAmplificacion(r.amplificacion[c]) << std::endl;
@@ -184,7 +224,7 @@ solucion funcionSegundoOrden(const modelo& m, const solucion& primerOrden) {
         // Reactions (K + Kg)·u - P.
         for (int c = 0; c < nCombos; ++c) {
             if (kgCombo[c].empty()) continue;
-            a.s.reacciones.col(c) += ensamblarBarras(ms, kgCombo[c]) * a.s.u.col(c);
+            a.s.reacciones.col(c) += fuerzasGeometricas(ms, kgCombo[c], a.s.u.col(c));
         }
         resultadosDeNudos(ms, a.s, ms.noNudos);
     }

@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
             estado = salidaArchivoFallido;
         }
     }
-    if (o.pandeo > 0 && !funcionEscribirPandeo(r.m, funcionPandeo(r.m, o.pandeo)))
+    if (o.pandeo > 0 && !funcionEscribirPandeo(r.m, funcionPandeo(r.m, r.s, o.pandeo)))
         estado = salidaArchivoFallido;
     if (o.modal > 0 && !funcionEscribirModal(r.m, funcionModal(r.m, o.modal)))
         estado = salidaArchivoFallido;

@@ -9,6 +9,7 @@
 
 #include "archivoTemporal.h"
 #include "funcionLeerYAnalizar.h"
+#include "pandeo.h"
 
 constexpr double pi = 3.141592653589793;
 
@@ -46,6 +47,13 @@ inline modeloResuelto analizar(const std::string& texto, std::string* consola = 
 // Reads a model text (for the buckling and modal functions).
 inline modelo leer(const std::string& texto) {
     return analizar(texto).m;
+}
+
+// Buckling of a model text, from its own first-order solution.
+inline resultadoPandeo pandeoDe(const std::string& texto, int n) {
+    const modeloResuelto r = analizar(texto);
+    capturaConsola c;
+    return funcionPandeo(r.m, r.s, n);
 }
 
 inline double errorRelativo(double calculado, double esperado) {

@@ -19,11 +19,11 @@ constexpr double Lcolumna = 10;
 
 double primerFactor(int n, const std::string& base, const std::string& tope,
                     const std::string& extra = "") {
-    const modelo m =
-        leer(miembro(n, Lcolumna, true, base, tope, 0.01, 1e-4, 2e8, 0,
-                     "puntual: P 0 -1 0 " + std::to_string(n + 1) + "\ncombo: C1 1 P\n" + extra));
+    const modeloResuelto m = analizar(
+        miembro(n, Lcolumna, true, base, tope, 0.01, 1e-4, 2e8, 0,
+                "puntual: P 0 -1 0 " + std::to_string(n + 1) + "\ncombo: C1 1 P\n" + extra));
     capturaConsola c;
-    const resultadoPandeo p = funcionPandeo(m, 3);
+    const resultadoPandeo p = funcionPandeo(m.m, m.s, 3);
     if (p.combos.empty() || p.combos[0].factores.size() == 0) return 0;
     return p.combos[0].factores(0);
 }
@@ -73,10 +73,11 @@ TEST(Pandeo, ConvergeConLaSubdivision) {
     const double k16 = primerFactor(1, "1 1 0", "1 0 0", "subdivisiones: 16");
     EXPECT_LT(errorRelativo(k16, base), errorRelativo(k4, base));
     EXPECT_LT(errorRelativo(k16, base), 1e-5);
-    const modelo m = leer(miembro(1, Lcolumna, true, "1 1 0", "1 0 0", 0.01, 1e-4, 2e8, 0,
-                                  "puntual: P 0 -1 0 2\ncombo: C1 1 P\nsubdivisiones: 16"));
+    const modeloResuelto m =
+        analizar(miembro(1, Lcolumna, true, "1 1 0", "1 0 0", 0.01, 1e-4, 2e8, 0,
+                         "puntual: P 0 -1 0 2\ncombo: C1 1 P\nsubdivisiones: 16"));
     capturaConsola c;
-    const resultadoPandeo p = funcionPandeo(m, 3);
+    const resultadoPandeo p = funcionPandeo(m.m, m.s, 3);
     ASSERT_EQ(p.combos[0].factores.size(), 3);
     for (int n = 1; n <= 3; ++n)
         EXPECT_LT(errorRelativo(p.combos[0].factores(n - 1), n * n * base), 1e-3) << n;
@@ -91,9 +92,8 @@ TEST(Pandeo, PorticoDesplazableContraSubdivisionFina) {
         "nudos:\n1 0 0\n2 0 4\n3 6 4\n4 6 0\nbarras:\n1 1 2\n2 2 3\n3 3 4\n"
         "apoyo: 1 1 1 1 4\nseccionGenerica: S 0.01 1e-4 2e8 0 1 2 3\n"
         "puntual: P 0 -1 0 2 3\ncombo: C1 1 P\n";
-    capturaConsola c;
-    const resultadoPandeo k4 = funcionPandeo(leer(portico), 1);
-    const resultadoPandeo k32 = funcionPandeo(leer(portico + "subdivisiones: 32\n"), 1);
+    const resultadoPandeo k4 = pandeoDe(portico, 1);
+    const resultadoPandeo k32 = pandeoDe(portico + "subdivisiones: 32\n", 1);
     ASSERT_EQ(k4.combos[0].factores.size(), 1);
     EXPECT_LT(errorRelativo(k4.combos[0].factores(0), k32.combos[0].factores(0)), 0.001);
     const Eigen::VectorXd modo = k4.combos[0].modos.col(0);
@@ -132,7 +132,7 @@ TEST(Pandeo, LanczosIgualAlOraculoDenso) {
     s << "\nseccionRectangular: S 0.3 0.4 2.1e7 24";
     for (int k = 1; k <= b; ++k) s << " " << k;
     s << "\npuntual: P 1 0 0 " << nudo(n, n) << "\ncombo: C1 1 P\n";
-    const analisisSubdividido a = resolverSubdividido(leer(s.str()));
+    const analisisSubdividido a = rigidezSubdividida(leer(s.str()));
     ASSERT_GT(a.s.noLibres, limiteDensoAutovalores);
     std::vector<matriz6> kg;
     for (const objBarra2d& barra : a.sub.m.barra)
@@ -148,10 +148,11 @@ TEST(Pandeo, LanczosIgualAlOraculoDenso) {
 // A combination that compresses no bar has no factor: one line, no rows; a
 // mechanism: one line, nothing computed.
 TEST(Pandeo, SinCompresionYMecanismo) {
-    const modelo m = leer(miembro(1, 10, true, "1 1 0", "1 0 0", 0.01, 1e-4, 2e8, 0,
-                                  "puntual: P 0 -1 0 2\ncombo: C1 1 P\ncombo: TRACCION -1 P"));
+    const modeloResuelto m =
+        analizar(miembro(1, 10, true, "1 1 0", "1 0 0", 0.01, 1e-4, 2e8, 0,
+                         "puntual: P 0 -1 0 2\ncombo: C1 1 P\ncombo: TRACCION -1 P"));
     capturaConsola c;
-    const resultadoPandeo p = funcionPandeo(m, 3);
+    const resultadoPandeo p = funcionPandeo(m.m, m.s, 3);
     EXPECT_NE(c.texto().find("Pandeo: el combo TRACCION no comprime ninguna barra; no tiene "
                              "factores de pandeo\n"),
               std::string::npos);
@@ -159,9 +160,9 @@ TEST(Pandeo, SinCompresionYMecanismo) {
     EXPECT_FALSE(p.combos[1].comprimido);
     EXPECT_EQ(p.combos[1].factores.size(), 0);
 
-    const modelo mecanismo = leer(miembro(1, 10, true, "0 1 0", "1 0 0", 0.01, 1e-4, 2e8, 0,
-                                          "puntual: P 0 -1 0 2\ncombo: C1 1 P"));
-    const resultadoPandeo q = funcionPandeo(mecanismo, 3);
+    const modeloResuelto mecanismo = analizar(miembro(
+        1, 10, true, "0 1 0", "1 0 0", 0.01, 1e-4, 2e8, 0, "puntual: P 0 -1 0 2\ncombo: C1 1 P"));
+    const resultadoPandeo q = funcionPandeo(mecanismo.m, mecanismo.s, 3);
     EXPECT_FALSE(q.estable);
     EXPECT_TRUE(q.combos.empty());
     EXPECT_NE(c.texto().find("Advertencia: la estructura es inestable (mecanismo); no se "
