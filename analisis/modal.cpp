@@ -92,14 +92,16 @@ resultadoModal funcionModal(const modelo& m, int n) {
     r.omega = e.mu.cwiseInverse().cwiseSqrt();
     r.masaX.resize(k);
     r.masaY.resize(k);
-    r.modos.resize(filas, k);
+    r.formas.resize(3 * ms.noNudos, k);
     for (int j = 0; j < k; ++j) {
         const Eigen::VectorXd phi = desplazamientosCompletos(ms, a.s, e.phi.col(j), -1);
         const double generalizada = phi.dot(M * phi);
         r.masaX(j) = std::pow(phi.dot(mrx), 2) / generalizada / r.masaTotal;
         r.masaY(j) = std::pow(phi.dot(mry), 2) / generalizada / r.masaTotal;
-        r.modos.col(j) = normalizarModo(phi.head(filas));
+        r.formas.col(j) = phi * factorDeModo(phi.head(filas));
     }
+    r.modos = r.formas.topRows(filas);
+    r.sub = a.sub;
     if (k > 0) {
         std::cout << "Modal: " << k << (k == 1 ? " modo" : " modos") << ", período fundamental "
                   << cifraConsola(dosPi / r.omega(0)) << " (frecuencia "

@@ -7,6 +7,7 @@
 #include <Eigen/Dense>
 
 #include "modelo.h"
+#include "subdivisionModelo.h"
 
 constexpr int modosVibracionPorDefecto = 6;
 
@@ -21,6 +22,8 @@ struct resultadoModal {
     // rigid translation along X; masa_y likewise.
     Eigen::VectorXd masaX, masaY;
     Eigen::MatrixXd modos;  // 3N x modes: X, Y, rotation of each user node
+    Eigen::MatrixXd formas;  // the same scale, every node of the subdivided model
+    modeloSubdividido sub;   // where the shapes live (for drawing them)
 };
 
 // The n lowest modes, with one console line (or why there are none).

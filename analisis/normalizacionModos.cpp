@@ -22,12 +22,12 @@ int mayorComponente(const Eigen::VectorXd& u, bool traslaciones) {
 
 }  // namespace
 
-Eigen::VectorXd normalizarModo(const Eigen::VectorXd& u) {
-    if (u.size() == 0) return u;
+double factorDeModo(const Eigen::VectorXd& u) {
+    if (u.size() == 0) return 1;
     const double escala = u.cwiseAbs().maxCoeff();
-    if (!(escala > 0) || !std::isfinite(escala)) return u;
+    if (!(escala > 0) || !std::isfinite(escala)) return 1;
     int g = mayorComponente(u, true);
     if (g < 0 || std::abs(u(g)) <= umbralComponenteNula * escala) g = mayorComponente(u, false);
-    if (g < 0 || u(g) == 0) return u;
-    return u / u(g);
+    if (g < 0 || u(g) == 0) return 1;
+    return 1 / u(g);
 }

@@ -7,5 +7,5 @@
 #include <Eigen/Dense>
 
 // u: 3N global displacements of the user's nodes (X, Y, rotation each).
-// A mode that moves nothing is left as it is.
-Eigen::VectorXd normalizarModo(const Eigen::VectorXd& u);
+// The factor that scales it so (1 for a mode that moves nothing).
+double factorDeModo(const Eigen::VectorXd& u);

@@ -79,15 +79,17 @@ resultadoPandeo funcionPandeo(const modelo& m, const solucion& s, int n) {
         }
         const int k = static_cast<int>(e.mu.size());
         p.factores = e.mu.cwiseInverse();
-        p.modos.resize(3 * a.sub.nudosUsuario, k);
+        p.formas.resize(3 * ms.noNudos, k);
         for (int j = 0; j < k; ++j) {
             const Eigen::VectorXd u = desplazamientosCompletos(ms, a.s, e.phi.col(j), -1);
-            p.modos.col(j) = normalizarModo(u.head(3 * a.sub.nudosUsuario));
+            p.formas.col(j) = u * factorDeModo(u.head(3 * a.sub.nudosUsuario));
         }
+        p.modos = p.formas.topRows(3 * a.sub.nudosUsuario);
         std::cout << "Pandeo: combo " << nombre << ", factor de carga crítica "
                   << (k > 0 ? cifraConsola(p.factores(0)) : "-") << " (" << k
                   << (k == 1 ? " factor)" : " factores)") << std::endl;
         r.combos.push_back(p);
     }
+    r.sub = a.sub;
     return r;
 }

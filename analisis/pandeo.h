@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "modelo.h"
+#include "subdivisionModelo.h"
 #include "solucion.h"
 
 constexpr int modosPandeoPorDefecto = 3;
@@ -17,10 +18,12 @@ struct pandeoDeCombo {
     bool convergio = true;
     Eigen::VectorXd factores;  // ascending
     Eigen::MatrixXd modos;     // 3N x factores: X, Y, rotation of each user node
+    Eigen::MatrixXd formas;    // the same scale, every node of the subdivided model
 };
 
 struct resultadoPandeo {
     bool estable = false;  // K positive definite
+    modeloSubdividido sub;  // where the shapes live (for drawing them)
     std::vector<pandeoDeCombo> combos;
 };
 

@@ -79,6 +79,7 @@ void dibujarEscena() {
     }
 
     if (!solucionVisor.resuelto) return;
+    plotModos();
     for (int capa = interruptor::primeraCapa; capa <= interruptor::ultimaCapa; ++capa) {
         if (!flagActivo(capa) || dibujarEnvolvente(capa)) continue;
         for (int c = 0; c < modeloVisor.noCombos; ++c) {

@@ -16,6 +16,7 @@ enum : int {
     apoyos = 9,             // supports and springs
     ayuda = 10,             // help text on screen (F1)
     envolvente = 11,        // N, V and M as the envelope of the active combinations
+    capaModos = 12,         // a buckling or vibration mode ("pandeo", "modal")
     textoDiagramas = 14,    // values on diagrams, loads and the deformed shape (Alt+T)
     lineasInteriores = 15,  // inner lines of the N, V and M diagrams (Alt+F)
     marcadoresNudos = 16,   // node spheres (Alt+N)

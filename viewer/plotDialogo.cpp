@@ -12,6 +12,7 @@
 #include "estadoVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
+#include "modosVisor.h"
 #include "textoLatin1.h"
 
 namespace {
@@ -48,7 +49,10 @@ const char* const textoAyuda =
     "capturaSVG -->Guarda la ventana como dibujo SVG (captura-NNN.svg)\n"
     "autoEscala -->Ajusta la escala de la capa encendida\n"
     "vigilar  -->Recarga el modelo cada vez que cambia el archivo\n"
-    "envolvente -->Muestra u oculta la envolvente de los combos activos en N, V y M\n";
+    "envolvente -->Muestra u oculta la envolvente de los combos activos en N, V y M\n"
+    "pandeo  -->Muestra u oculta el modo de pandeo y su factor de carga critica\n"
+    "modal  -->Muestra u oculta el modo de vibracion y su periodo\n"
+    "modo  -->Elige el numero del modo de pandeo o de vibracion mostrado\n";
 
 const char* const textoCredito = "KARVEL-2D\nPorticos planos - metodo de rigidez";
 
@@ -81,6 +85,9 @@ void plotDialogo() {
     glLoadIdentity();
     if (flagActivo(interruptor::ayuda)) escribir(0, 0.8, 0, 3 * L - W, H - 3 * L, textoAyuda, p);
     escribir(0, 1, 0, 3 * L - W, 3 * L - H, dialogo + "\n/>" + comando, p);
+    // The title line of the mode shown, above everything else.
+    const std::string tituloModo = modoActual().titulo;
+    if (!tituloModo.empty()) escribir(0, 0.7, 0.7, 3 * L - W, H - 1.5 * L, tituloModo, p);
     escribir(0, 1, 0, W - 20 * L, 3 * L - H, textoCredito, p);
     escribir(0, 1, 0, W - 20 * L, H - 3 * L, "COMBOS ACTIVADOS:", p);
     // The model's combinations; a model without nodes shows the heading

@@ -8,6 +8,7 @@
 #include "funcionLeerYAnalizar.h"
 #include "lineaComandos.h"
 #include "modeloIncompleto.h"
+#include "modosVisor.h"
 #include "vigilanciaArchivo.h"
 
 namespace {
@@ -36,6 +37,7 @@ void recargarModelo() {
     anotarModeloNuevo();
     mostrarTodo();
     ajustarFlagsCombos();
+    recalcularModos();
     anotarArchivoLeido();
     std::cout.flush();
 }
