@@ -29,7 +29,7 @@
 
 namespace {
 
-// Portal frame: 4 nodes, 3 bars, 2 combinations.
+// Portal frame: 4 nodes, 3 bars, 2 combinations, masses for its modes.
 const char* const porticoA =
     "nudos:\n1 0 0\n2 0 3\n3 4 3\n4 4 0\n"
     "barras:\n1 1 2\n2 2 3\n3 3 4\n"
@@ -40,10 +40,11 @@ const char* const porticoA =
     "distribuidaLocal: CV 0 0 -15 -15 2\n"
     "pesoPropio: PP\n"
     "combo: C1 1.2 PP 1.6 CV\n"
-    "combo: C2 1 PP 1 CV 1 W\n";
+    "combo: C2 1 PP 1 CV 1 W\n"
+    "masa: 2 2 3\ngravedad: 9.81\n";
 
 // Propped cantilever with sparse numbers: 3 nodes, 2 bars (5 and 12),
-// 3 combinations, a hinge and a spring.
+// 3 combinations, a hinge and a spring, solved in second order.
 const char* const vigaB =
     "nudos:\n10 0 0\n20 3 0\n30 6 0\n"
     "barras:\n5 10 20\n12 20 30\n"
@@ -53,7 +54,7 @@ const char* const vigaB =
     "seccionGenerica: IPE 0.005 8e-5 2e8 78 5 12\n"
     "distribuidaGlobal: Q -10 -10 0 1 5 12\n"
     "puntual: P 0 -20 0 20\n"
-    "combo: U1 1 Q\ncombo: U2 1 Q 1 P\ncombo: U3 0.9 P\n";
+    "combo: U1 1 Q\ncombo: U2 1 Q 1 P\ncombo: U3 0.9 P\nsegundoOrden:\n";
 
 // Cantilever with 130 combinations K1..K130: the viewer keeps one switch
 // per combination beyond its first 100.

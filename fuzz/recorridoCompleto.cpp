@@ -11,6 +11,8 @@
 #include "funcionImprimirResultados.h"
 #include "funcionLeerYAnalizar.h"
 #include "lineaComandos.h"
+#include "modal.h"
+#include "pandeo.h"
 #include "recargaModelo.h"
 #include "tablasResultados.h"
 
@@ -100,6 +102,20 @@ void consultarResultados(resumenRecorrido& r, const modelo& m, const solucion& s
     }
 }
 
+// Buckling and vibration modes, as --pandeo and --modal compute them: two
+// of each, every value finite.
+void consultarModos(resumenRecorrido& r, const modelo& m, const solucion& s) {
+    if (!s.resuelto) return;
+    constexpr int modos = 2;
+    for (const pandeoDeCombo& p : funcionPandeo(m, s, modos).combos) {
+        anotar(r, p.factores);
+        anotar(r, p.modos);
+    }
+    const resultadoModal v = funcionModal(m, modos);
+    for (const Eigen::VectorXd* x : {&v.omega, &v.masaX, &v.masaY}) anotar(r, *x);
+    anotar(r, v.modos);
+}
+
 }  // namespace
 
 resumenRecorrido recorrerArchivo(const std::string& archivo) {
@@ -112,6 +128,7 @@ resumenRecorrido recorrerArchivo(const std::string& archivo) {
     if (leido.faltan.completo()) {
         funcionImprimirResultados(leido.m, leido.s);
         funcionEscribirTablas(leido.m, leido.s, archivo);
+        consultarModos(r, leido.m, leido.s);
     }
     r.resueltoAlInicio = leido.s.resuelto;
     mostrarModelo(std::move(leido.m), std::move(leido.s));
