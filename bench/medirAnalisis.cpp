@@ -4,7 +4,9 @@
 // first combination alone, and the second order of every combination; the
 // peak resident memory after each. With an etapa (modal, pandeo,
 // segundoOrden) only that one runs, so that its peak memory is its own.
-// One line: libres modal[s] pandeo[s] segundoOrden[s] memoria[MB]
+// One line: libres modal[s] pandeo[s] segundoOrden[s] memoria[MB], and
+// with the etapa "libres" the free freedoms of the model and of its
+// subdivided copy.
 #include <sys/resource.h>
 
 #include <iostream>
@@ -13,6 +15,7 @@
 
 #include "cronometro.h"
 #include "funcionLeerYResolver.h"
+#include "matricesAnalisis.h"
 #include "modal.h"
 #include "pandeo.h"
 #include "segundoOrden.h"
@@ -39,6 +42,11 @@ int main(int argc, char** argv) {
     std::streambuf* consola = std::cout.rdbuf(descarte.rdbuf());
     modeloResuelto r = funcionLeerYResolver(argv[1]);
     r.m.analisis.gravedad = gravedad;
+    if (etapa == "libres") {
+        std::cout.rdbuf(consola);
+        std::cout << r.s.noLibres << " " << rigidezSubdividida(r.m).s.noLibres << std::endl;
+        return 0;
+    }
     double tModal = 0, tPandeo = 0, tSegundo = 0;
     if (etapa.empty() || etapa == "modal")
         tModal = segundosDe([&] { funcionModal(r.m, modosVibracionPorDefecto); });

@@ -27,14 +27,14 @@ etapa() {
   done
 }
 
-printf '| pórtico | GDL libres (con k = 4) | 6 modos [s] | memoria [MB] | 3 factores de pandeo [s] | memoria [MB] | segundo orden, 2 combos [s] | memoria [MB] |\n'
+printf '| pórtico | GDL libres (subdividido, k = 4) | 6 modos [s] | memoria [MB] | 3 factores de pandeo [s] | memoria [MB] | segundo orden, 2 combos [s] | memoria [MB] |\n'
 printf '|---|---|---|---|---|---|---|---|\n'
 for tam in 60 100; do
   "$build/bench/generarPortico" "$tam" "$tam" "p$tam.txt" >/dev/null
   n=$veces
   [ "$tam" -eq 100 ] && n=1
-  libres="$("$build/bench/medirAnalisis" "p$tam.txt" ninguna | awk '{print $1}')"
-  fila="| ${tam}x${tam} | $libres ($((libres * 4))) "
+  libres="$("$build/bench/medirAnalisis" "p$tam.txt" libres | awk '{print $1 " (" $2 ")"}')"
+  fila="| ${tam}x${tam} | $libres "
   for par in 2:modal 3:pandeo 4:segundoOrden; do
     datos="$(etapa "p$tam.txt" "${par%%:*}" "${par##*:}" "$n")"
     t="$(echo "$datos" | awk '{print $1}' | mediana)"
