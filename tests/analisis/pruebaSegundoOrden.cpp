@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "extremosBarra.h"
+#include "modal.h"
 #include "modelosAnalisis.h"
 #include "seccionesTablas.h"
 
@@ -45,6 +46,47 @@ TEST(SegundoOrden, AiscCaso1VigaColumnaSimplementeApoyada) {
         EXPECT_LT(errorRelativo(e.M, momento[c]), 0.01) << "P = " << p[c] << ", M = " << e.M;
         EXPECT_LT(errorRelativo(-e.v, flecha[c]), 0.01) << "P = " << p[c] << ", v = " << e.v;
     }
+}
+
+// Case 1 turned 30° counter-clockwise, the roller on a surface along the
+// beam (apoyoInclinado:) and the loads along and across its axis: the same
+// moments and deflections, and the same vibration frequencies as the
+// horizontal beam, which checks the turned freedoms of inclined supports
+// in the geometric stiffness and the mass.
+TEST(SegundoOrden, AiscCaso1GiradoConApoyoInclinado) {
+    const double p[4] = {0, 150, 300, 450};
+    const double c = std::cos(pi / 6), s = std::sin(pi / 6);
+    // Mass of the steel, 48 lb/ft: γ = 0.004 k/in / 14.1 in², g = 386.4 in/s².
+    const std::string masa =
+        "seccionGenerica: W14x48 14.1 484 29000 2.8368794326241135e-4 1\ngravedad: 386.4\n";
+    std::ostringstream t;
+    t.precision(17);
+    t << "nudos:\n1 0 0\n2 " << 336 * c << " " << 336 * s
+      << "\nbarras:\n1 1 2\napoyo: 1 1 0 1\napoyoInclinado: 30 0 2\n"
+      << seccionW14 << "distribuidaLocal: Q 0 0 -0.016666666666666666 -0.016666666666666666 1\n"
+      << "puntual: P " << -c << " " << -s << " 0 2\n"
+      << combosP(p) << masa;
+    const std::string horizontal =
+        "nudos:\n1 0 0\n2 336 0\nbarras:\n1 1 2\napoyo: 1 1 0 1\n"
+        "apoyo: 0 1 0 2\n" +
+        seccionW14 +
+        "distribuidaLocal: Q 0 0 -0.016666666666666666 "
+        "-0.016666666666666666 1\npuntual: P -1 0 0 2\n" +
+        combosP(p) + masa;
+    const modeloResuelto girado = analizar(t.str());
+    const modeloResuelto recto = analizar(horizontal);
+    for (int k = 0; k < 4; ++k) {
+        const esfuerzosSeccion a = girado.s.barras[0].esfuerzosEn(k, 168, lado::despues);
+        const esfuerzosSeccion b = recto.s.barras[0].esfuerzosEn(k, 168, lado::despues);
+        EXPECT_NEAR(a.M, b.M, 1e-8 * std::abs(b.M)) << p[k];
+        EXPECT_NEAR(a.v, b.v, 1e-8 * std::abs(b.v)) << p[k];
+        EXPECT_NEAR(a.N, b.N, 1e-8 * 450);
+    }
+    capturaConsola consola;
+    const resultadoModal mg = funcionModal(girado.m, 3), mr = funcionModal(recto.m, 3);
+    ASSERT_EQ(mg.omega.size(), 3);
+    ASSERT_EQ(mr.omega.size(), 3);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(mg.omega(k), mr.omega(k), 1e-8 * mr.omega(k));
 }
 
 // Case 2: cantilever (fixed base, free top), H = 1 k at the top and P down;
