@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 
 #include "autovalores.h"
 #include "matricesAnalisis.h"
@@ -53,9 +55,7 @@ Eigen::VectorXd traslacionRigida(int nNudos, int direccion) {
     return r;
 }
 
-}  // namespace
-
-resultadoModal funcionModal(const modelo& m, int n) {
+resultadoModal calcularModal(const modelo& m, int n) {
     resultadoModal r;
     const analisisSubdividido a = rigidezSubdividida(m);
     const modelo& ms = a.sub.m;
@@ -110,4 +110,18 @@ resultadoModal funcionModal(const modelo& m, int n) {
         std::cout << "Modal: ningún modo con masa" << std::endl;
     }
     return r;
+}
+
+}  // namespace
+
+resultadoModal funcionModal(const modelo& m, int n) {
+    try {
+        return calcularModal(m, n);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    std::cout
+        << "Advertencia: memoria insuficiente para calcular los modos de vibración; no se calculan"
+        << std::endl;
+    return {};
 }

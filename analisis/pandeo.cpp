@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 
 #include "autovalores.h"
 #include "funcionSolucionU.h"
@@ -28,9 +30,7 @@ void avisarMecanismo() {
               << std::endl;
 }
 
-}  // namespace
-
-resultadoPandeo funcionPandeo(const modelo& m, const solucion& s, int n) {
+resultadoPandeo calcularPandeo(const modelo& m, const solucion& s, int n) {
     resultadoPandeo r;
     solucion propia;
     if (s.segundoOrden) {
@@ -92,4 +92,18 @@ resultadoPandeo funcionPandeo(const modelo& m, const solucion& s, int n) {
     }
     r.sub = a.sub;
     return r;
+}
+
+}  // namespace
+
+resultadoPandeo funcionPandeo(const modelo& m, const solucion& s, int n) {
+    try {
+        return calcularPandeo(m, s, n);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    std::cout
+        << "Advertencia: memoria insuficiente para calcular los factores de pandeo; no se calculan"
+        << std::endl;
+    return {};
 }

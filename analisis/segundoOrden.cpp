@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <iostream>
 #include <limits>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "matricesAnalisis.h"
@@ -141,11 +143,27 @@ resultadosBarra barraDePiezas(analisisSubdividido& a, const resultadosBarra& pri
     return r;
 }
 
+solucion segundoOrden(const modelo& m, const solucion& primerOrden);
+
 }  // namespace
 
 solucion funcionSegundoOrden(const modelo& m, const solucion& primerOrden) {
+    if (!primerOrden.resuelto) return primerOrden;
+    try {
+        return segundoOrden(m, primerOrden);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    std::cout << "Advertencia: memoria insuficiente para el análisis de segundo orden; no se "
+                 "resuelve"
+              << std::endl;
+    return solucion();
+}
+
+namespace {
+
+solucion segundoOrden(const modelo& m, const solucion& primerOrden) {
     solucion r = primerOrden;
-    if (!primerOrden.resuelto) return r;
     // First order of the pieces, its factorisation kept: K + Kg has the
     // same pattern, so its symbolic analysis serves every iteration.
     analisisSubdividido a;
@@ -246,3 +264,5 @@ solucion funcionSegundoOrden(const modelo& m, const solucion& primerOrden) {
     }
     return r;
 }
+
+}  // namespace

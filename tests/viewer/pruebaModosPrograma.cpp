@@ -34,13 +34,8 @@ bool esperar(const std::function<bool()>& condicion) {
 
 class modosPrograma : public programaEnVentana {
   protected:
-    void SetUp() override {
-        programaEnVentana::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        detener();
-        std::ifstream origen(std::string(KARVEL_RAIZ) + "/ejemplos/porticoSegundoOrden.txt");
-        std::ofstream(carpeta + "/portico.txt") << origen.rdbuf();
-        arrancar(carpeta, "portico.txt");
+    std::string modeloInicial() const override {
+        return std::string(KARVEL_RAIZ) + "/ejemplos/porticoSegundoOrden.txt";
     }
     imagen ejecutar(const std::string& texto, const imagen& antes) {
         xdo("type --delay 20 '" + texto + "'");
