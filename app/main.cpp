@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "estadoVisor.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "funcionPlot.h"
 #include "mensajeLectura.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         // No terminal to clear (a pipe or a script): nothing to do.
     }
     // An incomplete model is not solved, only shown.
-    modeloResuelto r = funcionLeerYResolver(nombreArchivo);
+    modeloResuelto r = funcionLeerYAnalizar(nombreArchivo);
     // A file that gives no model says why on the window's message line.
     anotarLectura(r.m);
     mostrarModelo(std::move(r.m), std::move(r.s));

@@ -1,10 +1,12 @@
 // karvel2d-reporte [--tablas | --solo-tablas] [--influencia RESPUESTA]
-// [--envolventeTren] [archivo]: reads the frame like karvel2d, solves every
-// combination and writes "resultados.txt" without opening a window; with
-// --tablas also the folder "resultados-tablas" (CSV tables and a summary),
-// with --solo-tablas only that folder; --influencia and --envolventeTren
-// write their own files there (influence lines, trains) and, unless --tablas
-// or --solo-tablas is given too, nothing else. A batch tool:
+// [--envolventeTren] [--pandeo [n]] [--modal [n]] [archivo]: reads the frame
+// like karvel2d, solves every combination and writes "resultados.txt"
+// without opening a window; with --tablas also the folder
+// "resultados-tablas" (CSV tables and a summary), with --solo-tablas only
+// that folder. --influencia, --envolventeTren, --pandeo and --modal write
+// their own files there (influence lines, trains, buckling and vibration
+// modes) and, unless --tablas or --solo-tablas is given too, nothing else.
+// A batch tool:
 // it leaves the terminal as it is (no clearing), so its output reads the same
 // in a log or a pipe. Exit status: 0 everything written, 1 nothing written
 // (model without nodes, bars or combinations, too large to solve in the
@@ -19,8 +21,9 @@
 #include <vector>
 
 #include "funcionImprimirResultados.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "modeloIncompleto.h"
+#include "tablasAnalisis.h"
 #include "tablasInfluencia.h"
 #include "tablasResultados.h"
 
@@ -32,7 +35,8 @@ constexpr int salidaArchivoFallido = 2;
 constexpr int salidaSinEquilibrio = 3;
 
 const char* const uso =
-    "Uso: karvel2d-reporte [--tablas | --solo-tablas] [archivo]\n"
+    "Uso: karvel2d-reporte [--tablas | --solo-tablas] [--influencia RESPUESTA] [--envolventeTren]\n"
+    "                      [--pandeo [n]] [--modal [n]] [archivo]\n"
     "  Lee el archivo (sin argumento, ingresoDatos.txt), resuelve todas las combinaciones y\n"
     "  escribe resultados.txt en la carpeta actual.\n"
     "  --tablas       escribe además la carpeta resultados-tablas/ (tablas CSV y resumen.txt)\n"
@@ -42,6 +46,12 @@ const char* const uso =
     "                 giro:N, N:B:x, V:B:x o M:B:x) y, con trenes, resultados-tablas/trenes.csv\n"
     "  --envolventeTren  escribe resultados-tablas/envolvente-tren.csv (N, V y M de cada tren\n"
     "                 en las estaciones de todas las barras)\n"
+    "  --pandeo [n]   los n (3) menores factores de pandeo de cada combinación y sus modos en\n"
+    "                 resultados-tablas/ (pandeo.csv, modos-pandeo.csv)\n"
+    "  --modal [n]    los n (6) modos de vibración de menor frecuencia en resultados-tablas/\n"
+    "                 (modal.csv, modos-vibracion.csv)\n"
+    "                 Con --influencia, --envolventeTren, --pandeo o --modal, resultados.txt\n"
+    "                 solo si se da también --tablas.\n"
     "  --ayuda        muestra este texto\n"
     "  Código de salida: 0 todo escrito; 1 no se escribe nada (modelo incompleto o argumentos\n"
     "  no válidos); 2 un archivo o la carpeta no se pudo escribir; 3 todo escrito, pero alguna\n"
@@ -54,16 +64,35 @@ struct opciones {
     bool ayuda = false;
     std::string influencia;  // the response of --influencia, or empty
     bool envolventeTren = false;
+    int pandeo = 0;  // modes asked for; 0 none
+    int modal = 0;
     std::string archivo = "ingresoDatos.txt";
     std::string error;  // what was not understood; empty when all was
 };
+
+// The count after an option that takes one (the next argument when it is a
+// number; `porDefecto` otherwise), or an error when that number is not a
+// positive whole number.
+int leerCantidad(int argc, char** argv, int& i, int porDefecto, std::string& error) {
+    if (i + 1 >= argc) return porDefecto;
+    const std::string v = argv[i + 1];
+    if (v.empty() || v.find_first_not_of("0123456789+-.e") != std::string::npos) return porDefecto;
+    ++i;
+    if (v.size() > 4 || v.find_first_not_of("0123456789") != std::string::npos || std::stoi(v) < 1)
+        error = "la cantidad " + v + " de " + argv[i - 1] + " no es un entero de 1 a 9999";
+    return error.empty() ? std::stoi(v) : 0;
+}
 
 opciones leerOpciones(int argc, char** argv) {
     opciones o;
     bool hayArchivo = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--ayuda") {
+        if (a == "--pandeo") {
+            o.pandeo = leerCantidad(argc, argv, i, modosPandeoPorDefecto, o.error);
+        } else if (a == "--modal") {
+            o.modal = leerCantidad(argc, argv, i, modosVibracionPorDefecto, o.error);
+        } else if (a == "--ayuda") {
             o.ayuda = true;
         } else if (a == "--tablas") {
             o.tablas = o.tablasPedidas = true;
@@ -87,9 +116,10 @@ opciones leerOpciones(int argc, char** argv) {
             hayArchivo = true;
         }
     }
-    // The options of moving loads write only their own files unless the
-    // report or the tables are asked for too.
-    if ((!o.influencia.empty() || o.envolventeTren) && !o.tablasPedidas) o.reporte = false;
+    // The options of moving loads and of modes write only their own files
+    // unless the report or the tables are asked for too.
+    const bool propios = !o.influencia.empty() || o.envolventeTren || o.pandeo > 0 || o.modal > 0;
+    if (propios && !o.tablasPedidas) o.reporte = false;
     return o;
 }
 
@@ -133,7 +163,7 @@ int main(int argc, char** argv) {
         return salidaCompleta;
     }
 
-    const modeloResuelto r = funcionLeerYResolver(o.archivo);
+    const modeloResuelto r = funcionLeerYAnalizar(o.archivo);
     const bool movil = !o.influencia.empty() || o.envolventeTren;
     if (!r.faltan.completo()) {
         std::cout << mensajeModeloIncompleto(r.faltan) << std::endl;
@@ -159,6 +189,10 @@ int main(int argc, char** argv) {
             estado = std::max(estado, salidaArchivoFallido);
         }
     }
+    if (o.pandeo > 0 && !funcionEscribirPandeo(r.m, funcionPandeo(r.m, r.s, o.pandeo)))
+        estado = std::max(estado, salidaArchivoFallido);
+    if (o.modal > 0 && !funcionEscribirModal(r.m, funcionModal(r.m, o.modal)))
+        estado = std::max(estado, salidaArchivoFallido);
     // Last, so that a log's last line says it: the files are complete, but
     // these combinations describe a mechanism.
     if (estado == salidaCompleta && !r.s.combosSinEquilibrio.empty()) {

@@ -21,7 +21,7 @@
 #include "entornoFuzz.h"
 #include "envolventeDiagramas.h"
 #include "estadoVisor.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "influenciaVisor.h"
 #include "interruptores.h"
 #include "lineaComandos.h"
@@ -30,8 +30,8 @@
 
 namespace {
 
-// Portal frame: 4 nodes, 3 bars, 2 combinations, a path over the beam and
-// a train.
+// Portal frame: 4 nodes, 3 bars, 2 combinations, a path over the beam, a
+// train, and masses for its modes.
 const char* const porticoA =
     "nudos:\n1 0 0\n2 0 3\n3 4 3\n4 4 0\n"
     "barras:\n1 1 2\n2 2 3\n3 3 4\n"
@@ -44,10 +44,11 @@ const char* const porticoA =
     "combo: C1 1.2 PP 1.6 CV\n"
     "combo: C2 1 PP 1 CV 1 W\n"
     "recorrido: R 2\n"
-    "tren: T 1 10 2 5\n";
+    "tren: T 1 10 2 5\n"
+    "masa: 2 2 3\ngravedad: 9.81\n";
 
 // Propped cantilever with sparse numbers: 3 nodes, 2 bars (5 and 12),
-// 3 combinations, a hinge and a spring.
+// 3 combinations, a hinge and a spring, solved in second order.
 const char* const vigaB =
     "nudos:\n10 0 0\n20 3 0\n30 6 0\n"
     "barras:\n5 10 20\n12 20 30\n"
@@ -57,7 +58,7 @@ const char* const vigaB =
     "seccionGenerica: IPE 0.005 8e-5 2e8 78 5 12\n"
     "distribuidaGlobal: Q -10 -10 0 1 5 12\n"
     "puntual: P 0 -20 0 20\n"
-    "combo: U1 1 Q\ncombo: U2 1 Q 1 P\ncombo: U3 0.9 P\n";
+    "combo: U1 1 Q\ncombo: U2 1 Q 1 P\ncombo: U3 0.9 P\nsegundoOrden:\n";
 
 // Cantilever with 130 combinations K1..K130: the viewer keeps one switch
 // per combination beyond its first 100.
@@ -81,7 +82,7 @@ void escribirModelo(const std::string& texto) {
 void iniciar() {
     escribirModelo(porticoA);
     nombreArchivo = archivo;
-    modeloResuelto r = funcionLeerYResolver(archivo);
+    modeloResuelto r = funcionLeerYAnalizar(archivo);
     mostrarModelo(std::move(r.m), std::move(r.s));
     flagsIniciales();
     mostrarTodo();

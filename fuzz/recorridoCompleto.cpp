@@ -10,9 +10,11 @@
 #include "estadoVisor.h"
 #include "extremosBarra.h"
 #include "funcionImprimirResultados.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "influenciaDelModelo.h"
 #include "lineaComandos.h"
+#include "modal.h"
+#include "pandeo.h"
 #include "recargaModelo.h"
 #include "tablasResultados.h"
 #include "trenMovil.h"
@@ -145,6 +147,28 @@ void consultarInfluencia(resumenRecorrido& r, const modelo& m) {
     }
 }
 
+// Buckling and vibration modes, as --pandeo and --modal compute them: two
+// of each, every value finite. Buckling of the first two combinations only:
+// an eigenproblem per combination of a file of hundreds of combinations
+// would take the fuzzer's time without reaching other code.
+void consultarModos(resumenRecorrido& r, const modelo& m, const solucion& s) {
+    if (!s.resuelto) return;
+    constexpr int modos = 2;
+    constexpr int combosDePandeo = 2;
+    modelo pocos = m;
+    if (pocos.noCombos > combosDePandeo) {
+        pocos.noCombos = combosDePandeo;
+        pocos.combos.resize(combosDePandeo);
+    }
+    for (const pandeoDeCombo& p : funcionPandeo(pocos, s, modos).combos) {
+        anotar(r, p.factores);
+        anotar(r, p.modos);
+    }
+    const resultadoModal v = funcionModal(m, modos);
+    for (const Eigen::VectorXd* x : {&v.omega, &v.masaX, &v.masaY}) anotar(r, *x);
+    anotar(r, v.modos);
+}
+
 }  // namespace
 
 resumenRecorrido recorrerArchivo(const std::string& archivo) {
@@ -153,10 +177,11 @@ resumenRecorrido recorrerArchivo(const std::string& archivo) {
 
     // Start-up: a complete model is solved; the report tool then writes the
     // report and the tables.
-    modeloResuelto leido = funcionLeerYResolver(archivo);
+    modeloResuelto leido = funcionLeerYAnalizar(archivo);
     if (leido.faltan.completo()) {
         funcionImprimirResultados(leido.m, leido.s);
         funcionEscribirTablas(leido.m, leido.s, archivo);
+        consultarModos(r, leido.m, leido.s);
     }
     r.resueltoAlInicio = leido.s.resuelto;
     mostrarModelo(std::move(leido.m), std::move(leido.s));

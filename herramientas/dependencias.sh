@@ -5,7 +5,7 @@
 set -euo pipefail
 
 paquetes=(g++ make cmake libeigen3-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
-          libpng-dev libgl2ps-dev)
+          libpng-dev libgl2ps-dev libspectra-dev)
 if [ "${1:-programa}" = pruebas ]; then
   paquetes+=(libgtest-dev xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils
              imagemagick python3 python3-pil clang libclang-rt-14-dev dpkg-dev libsuitesparse-dev

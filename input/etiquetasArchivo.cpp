@@ -29,6 +29,11 @@ const std::vector<etiquetaArchivo>& etiquetasDelArchivo() {
         // Paths and trains of moving loads.
         {"recorrido:", true, false},
         {"tren:", true, false},
+        // Analyses beside the linear one: second order, masses, subdivision.
+        {"segundoOrden:", false, false},
+        {"masa:", false, false},
+        {"gravedad:", false, false},
+        {"subdivisiones:", false, false},
         // Display settings.
         {"escalaDeflexion:", false, false},
         {"escalaM:", false, false},

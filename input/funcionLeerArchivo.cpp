@@ -7,7 +7,8 @@
 // complete before any bar copies their coordinates, supports before their
 // settlements, sections (with the specific weight and the stiffness a
 // temperature load takes) before the bar loads, and the display settings
-// last; then the bars that no section reached.
+// last; then the bars that no section reached, and the analyses beside
+// the linear one.
 modelo funcionLeerArchivo(const std::string& nombreArchivo) {
     using namespace lectura;
     modelo m;
@@ -43,5 +44,6 @@ modelo funcionLeerArchivo(const std::string& nombreArchivo) {
 
     leerAjustes(m, lector);
     avisarBarrasSinSeccion(m);
+    leerAnalisis(m, lector);
     return m;
 }

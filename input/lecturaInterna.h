@@ -113,6 +113,8 @@ void avisarCombosBarras(const modelo& m);
 void leerRecorridos(modelo& m, claseLeerArchivo& lector);
 void leerTrenes(modelo& m, claseLeerArchivo& lector);
 void leerAjustes(modelo& m, claseLeerArchivo& lector);
+// "segundoOrden:", "masa:", "gravedad:", "subdivisiones:" (only when present).
+void leerAnalisis(modelo& m, claseLeerArchivo& lector);
 // Every tag that carries loads of a named case: those of the nodes and of
 // the whole bar, then those of the loads inside a bar.
 std::vector<std::string> etiquetasDeCargas();

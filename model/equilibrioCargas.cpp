@@ -75,26 +75,32 @@ balanceEquilibrio balanceDeEquilibrio(const modelo& m, const solucion& s, int co
     if (combo < 0 || combo >= static_cast<int>(m.combos.size())) return e;
     const comboCarga& c = m.combos[static_cast<std::size_t>(combo)];
     double escala = 0;
+    e.soloFuerzas = s.segundoOrden;
+    // The size of a resultant: of all of it, or of its forces alone.
+    auto magnitud = [&e](resultantePlana r) {
+        if (e.soloFuerzas) r.mz = 0;
+        return r.magnitud();
+    };
     for (std::size_t i = 0; i < m.nudo.size(); ++i) {
         const objNudo2d& n = m.nudo[i];
         const resultantePlana carga = resultanteCargasNudo(n, c);
         e.cargas += carga;
-        escala += carga.magnitud();
+        escala += magnitud(carga);
         if (!esApoyo(n) || i >= s.nudos.size()) continue;
         const Eigen::Vector3d r = reaccionesDeApoyo(n, s.nudos[i], combo);
         resultantePlana reaccion;
         reaccion.sumar(n.getX(), n.getY(), r(0), r(1), r(2));
         e.reacciones += reaccion;
-        escala += reaccion.magnitud();
+        escala += magnitud(reaccion);
     }
     for (std::size_t i = 0; i < m.barra.size() && i < s.barras.size(); ++i) {
         const resultantePlana carga =
             resultanteCargasBarra(m.barra[i], s.barras[i].getCargasCombo(combo));
         e.cargas += carga;
-        escala += carga.magnitud();
+        escala += magnitud(carga);
     }
     resultantePlana suma = e.cargas;
     suma += e.reacciones;
-    e.errorRelativo = escala > 0 ? suma.magnitud() / escala : 0.0;
+    e.errorRelativo = escala > 0 ? magnitud(suma) / escala : 0.0;
     return e;
 }

@@ -44,8 +44,11 @@ struct balanceEquilibrio {
     resultantePlana reacciones;
     // |cargas + reacciones| / (Σ|carga| + Σ|reacción|), each load and each
     // support's reaction taken by itself: a scale that stays that of the
-    // forces at work when the loads cancel out (0 when there is none).
+    // forces at work when the loads cancel out (0 when there is none). In
+    // second order the moments balance on the deformed geometry, not on the
+    // one these sums take: the error is then that of the forces alone.
     double errorRelativo = 0;
+    bool soloFuerzas = false;
 };
 
 balanceEquilibrio balanceDeEquilibrio(const modelo& m, const solucion& s, int combo);

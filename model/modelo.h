@@ -25,6 +25,18 @@ struct ajustesVisor {
     int precision = 0;
 };
 
+// Analyses beside the linear one, from their tags: P-Delta for every
+// combination ("segundoOrden:"), the acceleration of gravity that turns the
+// self weight into mass ("gravedad:", 0 = none) and the sub-elements each
+// bar is split into for the second-order, buckling and modal analyses
+// ("subdivisiones:").
+constexpr int subdivisionesPorDefecto = 4;
+struct ajustesAnalisis {
+    bool segundoOrden = false;
+    double gravedad = 0;
+    int subdivisiones = subdivisionesPorDefecto;
+};
+
 struct modelo {
     int noNudos = 0;
     int noBarras = 0;
@@ -39,6 +51,7 @@ struct modelo {
     std::vector<recorrido> recorridos;
     std::vector<tren> trenes;
     ajustesVisor ajustes;
+    ajustesAnalisis analisis;
 
     // Name of combination c as the input gave it; its 1-based number when
     // the model holds no such combination.

@@ -116,3 +116,11 @@ Eigen::Vector3d objNudo2d::getCargasCombo(const comboCarga& c) const {
 Eigen::Vector3d objNudo2d::getAsentamientosCombo(const comboCarga& c) const {
     return sumaDeCombo(c, asentamientos);
 }
+
+void objNudo2d::agregarMasa(double m) {
+    masa += m;
+}
+
+double objNudo2d::getMasa() const {
+    return masa;
+}

@@ -36,6 +36,8 @@ class objNudo2d {
     void setApoyoInclinado(double angulo, int rgiro);
     void setResorte(double kx, double ky, double kgiro);
     void setAsentamiento(std::string caso, double dx, double dy, double giro);
+    // Translational mass along X and Y ("masa:"); entries add up.
+    void agregarMasa(double m);
 
     // Freedoms 3n (X), 3n + 1 (Y), 3n + 2 (rotation) of node n.
     Eigen::Vector3i getGdl() const;
@@ -55,6 +57,7 @@ class objNudo2d {
     double getY() const;
     const std::vector<cargaNudo>& getCargasPuntuales() const;
     const std::vector<cargaNudo>& getAsentamientos() const;
+    double getMasa() const;
 
     // Px, Py, Mz of the node in combination c.
     Eigen::Vector3d getCargasCombo(const comboCarga& c) const;
@@ -72,4 +75,5 @@ class objNudo2d {
     bool apoyoInclinado = false;
     double anguloApoyo = 0;
     Eigen::Vector3d resorte;
+    double masa = 0;
 };

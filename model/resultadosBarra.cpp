@@ -116,6 +116,8 @@ void resultadosBarra::setDesplazamientos(Eigen::MatrixXd d) {
         const Eigen::Matrix<double, 6, 1> u = desplazamientosLocales.col(c);
         fuerzasExtremo.col(c) =
             kLocal * u - columna(cargasEquivalentesLocales, static_cast<int>(c));
+        if (static_cast<std::size_t>(c) < rigidezGeometrica.size())
+            fuerzasExtremo.col(c) += rigidezGeometrica[static_cast<std::size_t>(c)] * u;
     }
     // A bar of zero (or unknown) length has no elastic line: zero constants.
     if (!conLongitud()) return;
@@ -146,12 +148,25 @@ Eigen::MatrixXd resultadosBarra::getDesplazamientosLocales() const {
     return desplazamientosLocales;
 }
 
+void resultadosBarra::setRigidezGeometrica(std::vector<matriz6> kg) {
+    rigidezGeometrica = std::move(kg);
+}
+
+void resultadosBarra::setPiezas(std::vector<resultadosBarra> p, std::vector<double> inicios) {
+    piezas = std::move(p);
+    inicioPiezas = std::move(inicios);
+    inicioPiezas.resize(piezas.size(), 0.0);
+}
+
 Eigen::MatrixXd resultadosBarra::getConstantesIntegracion() const {
+    if (!piezas.empty()) return piezas.front().getConstantesIntegracion();
     if (constantesIntegracion.rows() != 6) return Eigen::MatrixXd::Zero(6, getCantidadDeCombos());
     return constantesIntegracion;
 }
 
 int resultadosBarra::combosConResultados() const {
+    if (!piezas.empty())
+        return std::min(getCantidadDeCombos(), piezas.front().combosConResultados());
     return static_cast<int>(
         std::min<Eigen::Index>(getCantidadDeCombos(), constantesIntegracion.cols()));
 }

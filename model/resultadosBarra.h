@@ -55,9 +55,20 @@ class resultadosBarra {
     const Eigen::MatrixXd& getCargasEquivalentesLocales() const;
     const Eigen::MatrixXd& getCargasEquivalentesGlobales() const;
 
+    // Geometric stiffness of the bar in each combination (local axes, from
+    // its axial force): given before the displacements, the end forces
+    // become (K_local + Kg)·u_local - F (second order, P-Delta).
+    void setRigidezGeometrica(std::vector<matriz6> kg);
     // Global end displacements (6 x c); forms the local ones, the end forces
     // and the integration constants. Missing rows read as zero.
     void setDesplazamientos(Eigen::MatrixXd d);
+    // Second order: the bar split into sub-elements along its axis (same
+    // local axes), piece k from inicios[k] to inicios[k + 1] (or L). N, V,
+    // M and v at a section then come from the piece that holds it, the
+    // piece ends count as jumps, and the constants are those of the first
+    // piece (V, M, E·I·v', E·I·v at x = 0).
+    void setPiezas(std::vector<resultadosBarra> piezas, std::vector<double> inicios);
+    bool tienePiezas() const { return !piezas.empty(); }
     // Before any solve the results read as zeros, one column per combination.
     Eigen::MatrixXd getDesplazamientosGlobales() const;
     Eigen::MatrixXd getDesplazamientosLocales() const;
@@ -90,6 +101,8 @@ class resultadosBarra {
     Eigen::MatrixXd getBarraDeformada(int c, int n, double escala) const;
 
   private:
+    // Piece holding x on side l, and x measured from its start.
+    std::size_t piezaEn(double x, lado l, double& xPieza) const;
     Eigen::Matrix<double, 6, 1> columna(const Eigen::MatrixXd& m, int c) const;
     bool conLongitud() const { return longitudConocida && longitud != 0; }
     aporteCarga aporteCargas(int c, double x, lado l) const;
@@ -109,4 +122,7 @@ class resultadosBarra {
     Eigen::MatrixXd desplazamientosLocales;
     Eigen::MatrixXd fuerzasExtremo;
     Eigen::MatrixXd constantesIntegracion;
+    std::vector<matriz6> rigidezGeometrica;
+    std::vector<resultadosBarra> piezas;
+    std::vector<double> inicioPiezas;
 };

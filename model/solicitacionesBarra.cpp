@@ -19,9 +19,25 @@ double resultadosBarra::flecha(int c, double x, const aporteCarga& a) const {
     return u(1) + (u(4) - u(1)) * x / longitud;
 }
 
+// Piece k holds [inicio_k, inicio_k+1]; at a boundary the side decides: just
+// before it, the piece that ends there; just after it, the one that starts.
+std::size_t resultadosBarra::piezaEn(double x, lado l, double& xPieza) const {
+    std::size_t k = 0;
+    while (k + 1 < piezas.size() &&
+           (x > inicioPiezas[k + 1] || (x == inicioPiezas[k + 1] && l == lado::despues)))
+        ++k;
+    xPieza = x - inicioPiezas[k];
+    return k;
+}
+
 esfuerzosSeccion resultadosBarra::esfuerzosEn(int c, double x, lado l, bool conFlecha) const {
     esfuerzosSeccion e;
     if (!conLongitud() || c < 0 || c >= combosConResultados()) return e;
+    if (!piezas.empty()) {
+        double xp = 0;
+        const std::size_t k = piezaEn(x, l, xp);
+        return piezas[k].esfuerzosEn(c, std::clamp(xp, 0.0, piezas[k].getLongitud()), l, conFlecha);
+    }
     const double L = longitud;
     const aporteCarga a = aporteCargas(c, x, l);
     const constantesBarra k = constantesIntegracion.col(c);
@@ -36,12 +52,35 @@ esfuerzosSeccion resultadosBarra::esfuerzosEn(int c, double x, lado l, bool conF
 
 std::vector<puntoSingular> resultadosBarra::puntosSingulares(int c) const {
     if (!conLongitud()) return {};
-    return getCargasCombo(c).puntosSingulares(longitud);
+    std::vector<puntoSingular> p = getCargasCombo(c).puntosSingulares(longitud);
+    if (piezas.empty()) return p;
+    // The ends of the pieces: in second order the shear steps there.
+    for (std::size_t k = 1; k < inicioPiezas.size(); ++k) {
+        const double x = inicioPiezas[k];
+        auto mismo = [x](const puntoSingular& q) { return q.x == x; };
+        auto q = std::find_if(p.begin(), p.end(), mismo);
+        if (q == p.end()) {
+            p.push_back({x, true});
+        } else {
+            q->salto = true;
+        }
+    }
+    std::sort(p.begin(), p.end(),
+              [](const puntoSingular& u, const puntoSingular& v) { return u.x < v.x; });
+    return p;
 }
 
 polinomioCortante resultadosBarra::cortanteEnTramo(int c, double xm) const {
     polinomioCortante p;
     if (!conLongitud() || c < 0 || c >= combosConResultados()) return p;
+    if (!piezas.empty()) {
+        // The piece's V(s) with s = x - x0, expanded in powers of x.
+        double sm = 0;
+        const std::size_t k = piezaEn(xm, lado::despues, sm);
+        const double x0 = inicioPiezas[k];
+        const polinomioCortante q = piezas[k].cortanteEnTramo(c, sm);
+        return {q.c0 - q.c1 * x0 + q.c2 * x0 * x0, q.c1 - 2 * q.c2 * x0, q.c2};
+    }
     const double L = longitud;
     p = getCargasCombo(c).sumar(p, [&](const auto& k) { return k.cortante(xm, L); });
     p.c0 += constantesIntegracion(2, c);

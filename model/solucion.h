@@ -36,6 +36,21 @@ struct solucion {
     // Combinations (indexes, ascending) the solve warned about: they do not
     // balance (a mechanism or a singular stiffness matrix).
     std::vector<int> combosSinEquilibrio;
+    // Second order (P-Delta): which analysis gave these results, with the
+    // sub-elements per bar, and for each combination its iterations and the
+    // ratio of its largest displacement to that of first order. A
+    // combination at or beyond its critical load has no second-order
+    // solution: it is listed in combosSinSolucion and its results are NaN.
+    bool segundoOrden = false;
+    int subdivisiones = 0;
+    std::vector<int> iteraciones;
+    std::vector<double> amplificacion;
+    std::vector<int> combosSinSolucion;
+    bool comboSinSolucion(int c) const {
+        for (int k : combosSinSolucion)
+            if (k == c) return true;
+        return false;
+    }
     std::vector<resultadosNudo> nudos;
     std::vector<resultadosBarra> barras;
 };

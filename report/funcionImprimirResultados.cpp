@@ -18,6 +18,7 @@ constexpr double bytesPorMB = 1024.0 * 1024.0;
 // The report in its fixed order: model data and the intermediate matrices of
 // the method, then the results. Only reads the model and the solver globals.
 void escribirReporte(salidaReporte& s, const modelo& m, const solucion& r) {
+    escribirAnalisis(s, m, r);
     escribirNudosYApoyos(s, m);
     escribirRigideces(s, m, r);
     escribirCargas(s, m, r);

@@ -1,6 +1,20 @@
 #include "escrituraMatrices.h"
 #include "seccionesReporte.h"
 
+void escribirAnalisis(salidaReporte& s, const modelo& m, const solucion& r) {
+    if (!r.segundoOrden) return;
+    s << "ANALISIS DE SEGUNDO ORDEN (P-Delta), " << r.subdivisiones
+      << " subdivisiones por barra: desplazamientos, reacciones y esfuerzos de segundo orden;\n"
+      << "las matrices de rigidez y las cargas equivalentes son las de primer orden, y las "
+         "constantes de integracion las de la primera subdivision de cada barra.\n";
+    if (!r.combosSinSolucion.empty()) {
+        s << "Combos sin solucion de segundo orden (superan su carga critica; valores nan):";
+        for (int c : r.combosSinSolucion) s << " " << m.nombreDelCombo(c).c_str();
+        s << "\n";
+    }
+    s << "\n";
+}
+
 void escribirNudosYApoyos(salidaReporte& s, const modelo& m) {
     s << "#Nudo CoordX coordY\n";
     for (const auto& n : m.nudo)

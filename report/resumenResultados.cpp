@@ -3,6 +3,7 @@
 // reactions of every support.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "equilibrioCargas.h"
 #include "extremosBarra.h"
@@ -128,6 +129,18 @@ void escribirCombo(std::ostream& s, const datosTablas& d, int c, const std::stri
                    const std::vector<std::vector<extremosBarra>>& extremos) {
     const std::string titulo = "Combinación " + nombre;
     s << "\n" << titulo << "\n" << std::string(caracteres(titulo), '=') << "\n";
+    if (d.s.comboSinSolucion(c)) {
+        s << "SIN SOLUCIÓN DE SEGUNDO ORDEN: esta combinación supera su carga crítica; sus "
+             "resultados son nan en todas las tablas.\n";
+        return;
+    }
+    if (d.s.segundoOrden && static_cast<std::size_t>(c) < d.s.iteraciones.size()) {
+        char amplificacion[32];
+        std::snprintf(amplificacion, sizeof amplificacion, "%.2f", d.s.amplificacion[c]);
+        s << "Segundo orden: " << d.s.iteraciones[c]
+          << (d.s.iteraciones[c] == 1 ? " iteración" : " iteraciones") << ", amplificación "
+          << amplificacion << "\n";
+    }
     if (sinEquilibrio(d.s, c)) {
         s << "ATENCIÓN: la estructura es inestable o la matriz de rigidez es singular; esta "
              "combinación no cumple el equilibrio y sus resultados no son válidos.\n";
@@ -159,7 +172,13 @@ void escribirCombo(std::ostream& s, const datosTablas& d, int c, const std::stri
                  cifra(bal.reacciones.fy, ref.fuerza), cifra(bal.reacciones.mz, ref.momento));
     char error[32];
     std::snprintf(error, sizeof error, "%.2e", bal.errorRelativo);
-    s << "Error relativo de equilibrio: " << error << "\n";
+    s << (bal.soloFuerzas ? "Error relativo de equilibrio de fuerzas: "
+                          : "Error relativo de equilibrio: ")
+      << error << "\n";
+    if (bal.soloFuerzas) {
+        s << "En segundo orden los momentos se equilibran en la geometría deformada: Mz de las "
+             "reacciones\nincluye el de las cargas por los desplazamientos (P-Delta).\n";
+    }
     if (conDeformacionesImpuestas(d, c)) {
         s << "Con deformaciones impuestas (asentamientos o temperatura): no son cargas; las "
              "reacciones que causan se equilibran entre sí.\n";
@@ -187,6 +206,11 @@ void escribirResumen(std::ostream& s, const datosTablas& d) {
     s << "Resumen de resultados de " << d.archivo << "\n";
     s << "Modelo: " << d.m.noNudos << " nudos, " << d.m.noBarras << " barras, " << d.m.noCombos
       << " combinaciones, " << d.s.noLibres << " grados de libertad libres\n";
+    if (d.s.segundoOrden) {
+        s << "Análisis: segundo orden (P-Delta), " << d.s.subdivisiones
+          << " subdivisiones por barra; N, V y M a lo largo de cada barra, de la\n"
+             "subdivisión que contiene cada estación.\n";
+    }
     s << "Unidades: las del archivo de entrada.\n"
          "Signos: N > 0 tracción; M > 0 tracciona la cara de -y local (la inferior de una viga\n"
          "dibujada de izquierda a derecha); reacciones: fuerzas y momento que el apoyo ejerce "

@@ -5,6 +5,9 @@
 #include "salidaReporte.h"
 #include "solucion.h"
 
+// Second order only: which analysis gave the results, and the
+// combinations without a second-order solution.
+void escribirAnalisis(salidaReporte& s, const modelo& m, const solucion& r);
 // Node coordinates (user numbers) and support flags (internal indexes).
 void escribirNudosYApoyos(salidaReporte& s, const modelo& m);
 // Each bar's data, freedoms and global stiffness; the structure stiffness.

@@ -1,6 +1,8 @@
 // Bar tables: end forces, stations, exact extremes and envelopes. The
 // values come from the model layer; here they are only written. Rows: bars
 // in input order, inside each bar the combinations (and the stations).
+#include <algorithm>
+
 #include "escritorCsv.h"
 #include "estacionesBarra.h"
 #include "extremosBarra.h"
@@ -98,8 +100,12 @@ void escribirTablaEnvolventes(std::ostream& s, const datosTablas& d) {
     for (int i = 0; i < static_cast<int>(d.s.barras.size()); ++i) {
         const resultadosBarra& b = d.s.barras[static_cast<std::size_t>(i)];
         const int numero = d.m.barra[static_cast<std::size_t>(i)].getNoBarraUsuario();
-        const envolventeBarra e =
-            envolventeDeBarra(b, combosDeBarra(d, i), estacionesPorBarra, true);
+        // A combination without a second-order solution has no values.
+        std::vector<int> combos = combosDeBarra(d, i);
+        combos.erase(std::remove_if(combos.begin(), combos.end(),
+                                    [&](int c) { return d.s.comboSinSolucion(c); }),
+                     combos.end());
+        const envolventeBarra e = envolventeDeBarra(b, combos, estacionesPorBarra, true);
         for (Eigen::Index j = 0; j < e.x.size(); ++j) {
             t.entero(numero).numero(e.x(j));
             for (const envolventeEsfuerzo* f : {&e.N, &e.V, &e.M}) {

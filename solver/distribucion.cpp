@@ -37,6 +37,10 @@ void distribuirResultados(const modelo& m, solucion& s, int nNudos, int nCombos)
     // restrained freedoms, the equilibrium residual (≈ 0) at free ones.
     // Nodes replace the sprung directions by the spring force.
     s.reacciones = s.kEstructura * s.u - s.pCombo;
+    resultadosDeNudos(m, s, nNudos);
+}
+
+void resultadosDeNudos(const modelo& m, solucion& s, int nNudos) {
     s.nudos.clear();
     s.nudos.reserve(static_cast<std::size_t>(nNudos));
     for (int k = 0; k < nNudos; ++k) {

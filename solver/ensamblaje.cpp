@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "etapasSolucion.h"
@@ -102,36 +103,14 @@ void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos
     const Eigen::SparseMatrix<double>& kSistema = inclinados ? kGirada : kEstructura;
     const Eigen::MatrixXd& pSistema = inclinados ? pGirada : pCombo;
 
-    // Partition of the stiffness and load matrices: every stored entry of
-    // the system goes to the block of its row's and its column's kind.
+    // Partition of the stiffness and load matrices.
     const int nl = s.noLibres;
     const int nr = s.noRestringidos;
-    std::vector<int> posicion(n, -1);  // index in gdlLibres or gdlRestringidos
-    std::vector<int> libre(n, 0);      // 1 free, 0 restrained
-    for (int i = 0; i < nl; ++i) {
-        posicion[gdlLibres[i]] = i;
-        libre[gdlLibres[i]] = 1;
-    }
-    for (int i = 0; i < nr; ++i) posicion[gdlRestringidos[i]] = i;
-    std::vector<Eigen::Triplet<double>> bloque[2][2];  // [row free][column free]
-    for (int j = 0; j < kSistema.outerSize(); ++j) {
-        if (posicion[j] < 0) continue;
-        for (Eigen::SparseMatrix<double>::InnerIterator it(kSistema, j); it; ++it) {
-            const int i = static_cast<int>(it.row());
-            if (posicion[i] < 0) continue;
-            bloque[libre[i]][libre[j]].emplace_back(posicion[i], posicion[j], it.value());
-        }
-    }
-    auto formar = [](Eigen::SparseMatrix<double>& k, int filas, int columnas,
-                     std::vector<Eigen::Triplet<double>>& t) {
-        k.resize(filas, columnas);
-        k.setFromTriplets(t.begin(), t.end());
-        std::vector<Eigen::Triplet<double>>().swap(t);
-    };
-    formar(s.kLL, nl, nl, bloque[1][1]);
-    formar(s.kLR, nl, nr, bloque[1][0]);
-    formar(s.kRL, nr, nl, bloque[0][1]);
-    formar(s.kRR, nr, nr, bloque[0][0]);
+    bloquesMatriz b = particionarMatriz(kSistema, gdlLibres, gdlRestringidos);
+    s.kLL = std::move(b.LL);
+    s.kLR = std::move(b.LR);
+    s.kRL = std::move(b.RL);
+    s.kRR = std::move(b.RR);
 
     s.pL.resize(nl, nCombos);
     s.pR.resize(nr, nCombos);
@@ -146,4 +125,42 @@ void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos
     // imposed displacements bring, pL - kLR·uR.
     s.uRestringidos = desplazamientosImpuestos(m, s, nCombos);
     if (s.uRestringidos.size() > 0 && !s.uRestringidos.isZero(0)) s.pL -= s.kLR * s.uRestringidos;
+}
+
+bloquesMatriz particionarMatriz(const Eigen::SparseMatrix<double>& k,
+                                const std::vector<int>& libres,
+                                const std::vector<int>& restringidos) {
+    // Every stored entry goes to the block of its row's and its column's
+    // kind; freedoms in neither list are left out.
+    const int n = static_cast<int>(k.rows());
+    const int nl = static_cast<int>(libres.size());
+    const int nr = static_cast<int>(restringidos.size());
+    std::vector<int> posicion(n, -1);  // index in libres or restringidos
+    std::vector<int> libre(n, 0);      // 1 free, 0 restrained
+    for (int i = 0; i < nl; ++i) {
+        posicion[libres[i]] = i;
+        libre[libres[i]] = 1;
+    }
+    for (int i = 0; i < nr; ++i) posicion[restringidos[i]] = i;
+    std::vector<Eigen::Triplet<double>> bloque[2][2];  // [row free][column free]
+    for (int j = 0; j < k.outerSize(); ++j) {
+        if (posicion[j] < 0) continue;
+        for (Eigen::SparseMatrix<double>::InnerIterator it(k, j); it; ++it) {
+            const int i = static_cast<int>(it.row());
+            if (posicion[i] < 0) continue;
+            bloque[libre[i]][libre[j]].emplace_back(posicion[i], posicion[j], it.value());
+        }
+    }
+    auto formar = [](Eigen::SparseMatrix<double>& m, int filas, int columnas,
+                     std::vector<Eigen::Triplet<double>>& t) {
+        m.resize(filas, columnas);
+        m.setFromTriplets(t.begin(), t.end());
+        std::vector<Eigen::Triplet<double>>().swap(t);
+    };
+    bloquesMatriz b;
+    formar(b.LL, nl, nl, bloque[1][1]);
+    formar(b.LR, nl, nr, bloque[1][0]);
+    formar(b.RL, nr, nl, bloque[0][1]);
+    formar(b.RR, nr, nr, bloque[0][0]);
+    return b;
 }

@@ -16,6 +16,15 @@
 // blocks.
 void ensamblarYParticionar(const modelo& m, solucion& s, int nNudos, int nCombos);
 
+// Blocks of a structure matrix between the free freedoms (L) and the
+// restrained ones (R), in the order of the two lists.
+struct bloquesMatriz {
+    Eigen::SparseMatrix<double> LL, LR, RL, RR;
+};
+bloquesMatriz particionarMatriz(const Eigen::SparseMatrix<double>& k,
+                                const std::vector<int>& libres,
+                                const std::vector<int>& restringidos);
+
 // Supports on inclined surfaces and settlements (restriccionesApoyos.cpp).
 // Restraint of freedom a (0 X, 1 Y, 2 rotation) of node n in the axes the
 // solve uses: 0 free, 1 restrained, other values neither; an inclined
@@ -73,6 +82,8 @@ bool resolverApartandoDependientes(solucion& s, std::vector<int>& dependientes);
 
 // Full displacements u, results of every node and bar, reactions.
 void distribuirResultados(const modelo& m, solucion& s, int nNudos, int nCombos);
+// The results of every node from u and reacciones (s.nudos).
+void resultadosDeNudos(const modelo& m, solucion& s, int nNudos);
 
 // Combinations (indexes, ascending) whose equilibrium residual at the free
 // freedoms, kLL·uLibres − pL, is not negligible or not finite; with

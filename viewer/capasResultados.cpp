@@ -24,7 +24,8 @@ bool comboExiste(int c) {
 }
 
 bool comboConResultados(int c) {
-    return solucionVisor.resuelto && comboExiste(c);
+    // A combination beyond its critical load has no second-order results.
+    return solucionVisor.resuelto && comboExiste(c) && !solucionVisor.comboSinSolucion(c);
 }
 
 std::vector<int> combosActivosConResultados() {

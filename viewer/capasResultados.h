@@ -10,8 +10,8 @@
 bool comboExiste(int c);
 
 // ... and the model held now has been solved, so its result matrices may be
-// read. Nothing is drawn for a combination the model does not hold, nor
-// before the model held now has been solved.
+// read (in second order, the combination has a solution). Nothing is drawn for a combination the
+// model does not hold, nor before the model held now has been solved.
 bool comboConResultados(int c);
 
 // The active combinations (switch 100 + c on) that have results, ascending:

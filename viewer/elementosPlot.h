@@ -41,6 +41,8 @@ void plotCortante(int c, double escala);
 void plotMomento(int c, double escala);
 void plotCarga(int c, double escala);
 void plotReacciones(int c);
+// The buckling or vibration mode shown (modosVisor.h), when its layer is on.
+void plotModos();
 
 // The N, V and M layers in envelope mode, once for all the active
 // combinations.

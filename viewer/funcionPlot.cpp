@@ -115,6 +115,7 @@ void dibujarEscena() {
         delTren[capa] = dibujarTren(capa);
 
     if (!solucionVisor.resuelto) return;
+    plotModos();
     for (int capa = interruptor::primeraCapa; capa <= interruptor::ultimaCapa; ++capa) {
         if (!flagActivo(capa) || delTren[capa] || dibujarEnvolvente(capa)) continue;
         for (int c = 0; c < modeloVisor.noCombos; ++c) {

@@ -22,6 +22,7 @@ enum : int {
     lineasInteriores = 15,  // inner lines of the N, V and M diagrams (Alt+F)
     marcadoresNudos = 16,   // node spheres (Alt+N)
     tren = 17,              // N, V and M as the envelope of the first train over the first path
+    capaModos = 18,         // a buckling or vibration mode ("pandeo", "modal")
     primerCombo = 100,      // combination c is active at primerCombo + c
 };
 // First and last result layer.

@@ -8,6 +8,7 @@
 #include "estadoVisor.h"
 #include "influenciaVisor.h"
 #include "interruptores.h"
+#include "modosVisor.h"
 #include "vigilanciaArchivo.h"
 
 const char* const textoIngreseComando = "Ingrese Comando:";
@@ -33,6 +34,7 @@ void alternarCapa(int indice, const char* activada, const char* desactivada) {
     for (int i = interruptor::primeraCapa; i <= interruptor::ultimaCapa; ++i) {
         if (i != indice) flag(i) = 0;
     }
+    flag(interruptor::capaModos) = 0;
 }
 
 // Scales of the result layers that are on, in the order of the layers.
@@ -283,6 +285,11 @@ bool ejecutarComando() {
         }
     }
     if (comando == "combo") dialogo = preguntaCombo;
+    // Modes: the number asked for comes with the next line, as a combination name.
+    if (comando == "pandeo") dialogo = alternarModos(tipoModo::pandeo);
+    if (comando == "modal") dialogo = alternarModos(tipoModo::modal);
+    if (dialogo == preguntaModo) dialogo = elegirModo(comando);
+    if (comando == "modo") dialogo = preguntaModo;
     if (comando == "noAislar") {
         dialogo = textoIngreseComando;
         mostrarTodo();

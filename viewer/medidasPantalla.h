@@ -14,6 +14,8 @@ medidasPantalla medidasDePantalla();
 // 1.2·L·(i + 1) lower.
 constexpr double margenTextoEnL = 3.0;
 constexpr double renglonListaEnL = 1.2;
+// The title line of a buckling or vibration mode, this many L under the top.
+constexpr double lineaTituloEnL = 1.5;
 // Columns: the heading and the names start this many L from the right edge.
 constexpr double columnaTituloEnL = 20.0;
 constexpr double columnaNombresEnL = 18.0;

@@ -14,6 +14,7 @@
 #include "interruptores.h"
 #include "lineaComandos.h"
 #include "medidasPantalla.h"
+#include "modosVisor.h"
 #include "textoAyuda.h"
 #include "textoLatin1.h"
 
@@ -47,6 +48,10 @@ void plotDialogo() {
     if (flagActivo(interruptor::ayuda))
         escribir(0, 0.8, 0, margen - W, H - margen, textoAyudaVisor(), p);
     escribir(0, 1, 0, margen - W, margen - H, dialogo + "\n/>" + comando, p);
+    // The title line of the mode shown, above everything else.
+    const std::string tituloModo = modoActual().titulo;
+    if (!tituloModo.empty())
+        escribir(0, 0.7, 0.7, margen - W, H - lineaTituloEnL * L, tituloModo, p);
     escribir(0, 1, 0, W - columnaTituloEnL * L, margen - H, textoCredito, p);
     escribir(0, 1, 0, W - columnaTituloEnL * L, H - margen, "COMBOS ACTIVADOS:", p);
     // The model's combinations; a model without nodes shows the heading

@@ -5,10 +5,11 @@
 
 #include "estadoVisor.h"
 #include "funcionImprimirResultados.h"
-#include "funcionLeerYResolver.h"
+#include "funcionLeerYAnalizar.h"
 #include "lineaComandos.h"
 #include "mensajeLectura.h"
 #include "modeloIncompleto.h"
+#include "modosVisor.h"
 #include "vigilanciaArchivo.h"
 
 namespace {
@@ -27,7 +28,7 @@ void recargarModelo() {
     std::cout << "\n\n\n------------------------Reinicio del programa------------------\n";
     // A model without nodes, bars or combinations cannot be solved: say so
     // and keep showing what was read (no report is written).
-    modeloResuelto r = funcionLeerYResolver(nombreArchivo);
+    modeloResuelto r = funcionLeerYAnalizar(nombreArchivo);
     if (r.faltan.completo()) {
         funcionImprimirResultados(r.m, r.s);
     } else {
@@ -39,6 +40,7 @@ void recargarModelo() {
     mostrarTodo();
     ajustarFlagsCombos();
     revisarInfluenciaTrasRecarga();
+    recalcularModos();
     anotarArchivoLeido();
     std::cout.flush();
 }

@@ -299,7 +299,12 @@ TEST(HerramientaReporte, AyudaYArgumentosNoValidos) {
     d.copiar(datos + "portico.txt", "portico.txt");
     EXPECT_EQ(ejecutar(d, "--ayuda"), 0);
     const std::string ayuda = leerArchivo(d.ruta + "/salida.txt");
-    EXPECT_EQ(ayuda.rfind("Uso: karvel2d-reporte [--tablas | --solo-tablas] [archivo]\n", 0), 0u);
+    EXPECT_EQ(
+        ayuda.rfind("Uso: karvel2d-reporte [--tablas | --solo-tablas] [--influencia RESPUESTA] "
+                    "[--envolventeTren]\n                      [--pandeo [n]] [--modal [n]] "
+                    "[archivo]\n",
+                    0),
+        0u);
     EXPECT_EQ(ayuda.find("lectura de nudos"), std::string::npos);
 
     EXPECT_EQ(ejecutar(d, "--tabla portico.txt"), 1);

@@ -109,12 +109,19 @@ class programaEnVentana : public ::testing::Test {
         char plantilla[] = "/tmp/karvel-e2e-XXXXXX";
         ASSERT_NE(nullptr, mkdtemp(plantilla));
         carpeta = plantilla;
+        const std::string origen = modeloInicial();
+        const std::string nombre = origen.substr(origen.find_last_of('/') + 1);
         {
-            std::ifstream origen(std::string(KARVEL_RAIZ) + "/ingresoDatos.txt");
-            std::ofstream destino(carpeta + "/ingresoDatos.txt");
-            destino << origen.rdbuf();
+            std::ifstream entrada(origen);
+            std::ofstream destino(carpeta + "/" + nombre);
+            destino << entrada.rdbuf();
         }
-        arrancar(carpeta, "ingresoDatos.txt");
+        arrancar(carpeta, nombre);
+    }
+
+    // The model the program starts on, copied into the test's folder.
+    virtual std::string modeloInicial() const {
+        return std::string(KARVEL_RAIZ) + "/ingresoDatos.txt";
     }
 
     // Starts karvel2d in the folder `trabajo` on the model `archivo` (its
