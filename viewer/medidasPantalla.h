@@ -16,6 +16,8 @@ constexpr double margenTextoEnL = 3.0;
 constexpr double renglonListaEnL = 1.2;
 // The title line of a buckling or vibration mode, this many L under the top.
 constexpr double lineaTituloEnL = 1.5;
+// The two columns of the help stand this many L apart.
+constexpr double separacionColumnasEnL = 2.0;
 // Columns: the heading and the names start this many L from the right edge.
 constexpr double columnaTituloEnL = 20.0;
 constexpr double columnaNombresEnL = 18.0;

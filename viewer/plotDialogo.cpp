@@ -36,6 +36,21 @@ void escribir(double r, double g, double b, double x, double y, const std::strin
                      reinterpret_cast<const unsigned char*>(latin1.c_str()));
 }
 
+// Width of the widest line of a text in the window's font.
+int anchoEnPixeles(const std::string& texto) {
+    int ancho = 0;
+    std::size_t desde = 0;
+    while (desde <= texto.size()) {
+        const std::size_t fin = std::min(texto.find('\n', desde), texto.size());
+        const std::string linea = aLatin1(texto.substr(desde, fin - desde));
+        ancho = std::max(ancho,
+                         glutBitmapLength(GLUT_BITMAP_HELVETICA_12,
+                                          reinterpret_cast<const unsigned char*>(linea.c_str())));
+        desde = fin + 1;
+    }
+    return ancho;
+}
+
 }  // namespace
 
 void plotDialogo() {
@@ -45,8 +60,13 @@ void plotDialogo() {
 
     glPushMatrix();
     glLoadIdentity();
-    if (flagActivo(interruptor::ayuda))
-        escribir(0, 0.8, 0, margen - W, H - margen, textoAyudaVisor(), p);
+    if (flagActivo(interruptor::ayuda)) {
+        // The keys, and to their right the commands.
+        const columnasAyuda ayuda = columnasDeAyuda();
+        escribir(0, 0.8, 0, margen - W, H - margen, ayuda.teclas, p);
+        const double x = margen - W + anchoEnPixeles(ayuda.teclas) * p + separacionColumnasEnL * L;
+        escribir(0, 0.8, 0, x, H - margen, ayuda.comandos, p);
+    }
     escribir(0, 1, 0, margen - W, margen - H, dialogo + "\n/>" + comando, p);
     // The title line of the mode shown, above everything else.
     const std::string tituloModo = modoActual().titulo;

@@ -56,3 +56,13 @@ const char* const texto =
 const char* textoAyudaVisor() {
     return texto;
 }
+
+columnasAyuda columnasDeAyuda() {
+    const std::string todo = texto;
+    const std::string encabezado = "COMANDOS DE LINEA DE COMANDOS:";
+    const std::size_t inicio = todo.find(encabezado);
+    // The commands end at the first blank line after their heading.
+    const std::size_t fin = todo.find("\n\n", inicio);
+    if (inicio == std::string::npos || fin == std::string::npos) return {todo, ""};
+    return {todo.substr(0, inicio) + todo.substr(fin + 2), todo.substr(inicio, fin + 1 - inicio)};
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
@@ -179,6 +180,17 @@ TEST(EjemplosDeUsuario, SeLeenSinAvisos) {
         EXPECT_EQ(m.noBarras, c.barras) << c.archivo;
         EXPECT_EQ(m.noCombos, c.combos) << c.archivo;
     }
+    // Every other file of the folder too, so that a new example cannot ship
+    // with a remark word that reads as a tag or a setting left out.
+    int leidos = 0;
+    for (const auto& entrada :
+         std::filesystem::directory_iterator(std::string(KARVEL_RAIZ) + "/ejemplos")) {
+        if (entrada.path().extension() != ".txt") continue;
+        const std::string consola = leerArchivoModelo(entrada.path().string()).consola;
+        EXPECT_EQ(avisosDe(consola), std::vector<std::string>{}) << entrada.path();
+        ++leidos;
+    }
+    EXPECT_GE(leidos, 9);
     // Two-storey frame, SERVICIO = PP + D + L: the roof beam carries self
     // weight 0.3·0.6·25 = 4.5 plus the triangular 0 to 15; the floor beam
     // 4.5 + 18 + 10. The hinges and the spring of the gable frame reach

@@ -240,3 +240,29 @@ TEST(ayudaF1, nombraCadaComandoYTeclaDelReadme) {
     }
     EXPECT_EQ(filas, static_cast<int>(palabraEnAyuda.size()));
 }
+
+// The window lays the help out in two columns: every line of the help lands
+// in exactly one of them (only the blank line that closed the command list
+// goes), the commands with their heading on the right, and neither column
+// reaches the prompt of an 800-pixel window: the 12-point Helvetica advances
+// 16 pixels a line, the help starts 3 L = 36 pixels under the top and the
+// prompt's two lines stand 36 pixels over the bottom, so (800 - 2·36 -
+// 2·16) / 16 = 43 lines fit.
+TEST(ayudaF1, dosColumnasConservanCadaLinea) {
+    const auto lineas = [](const std::string& t) {
+        std::multiset<std::string> r;
+        std::istringstream s(t);
+        for (std::string l; std::getline(s, l);) r.insert(l);
+        return r;
+    };
+    const columnasAyuda c = columnasDeAyuda();
+    std::multiset<std::string> juntas = lineas(c.teclas);
+    for (const std::string& l : lineas(c.comandos)) juntas.insert(l);
+    std::multiset<std::string> todas = lineas(textoAyudaVisor());
+    todas.erase(todas.find(""));
+    EXPECT_EQ(juntas, todas);
+    EXPECT_EQ(0u, c.comandos.rfind("COMANDOS DE LINEA DE COMANDOS:\n", 0));
+    EXPECT_EQ(std::string::npos, c.teclas.find("-->"));
+    EXPECT_LE(lineas(c.teclas).size(), 43u);
+    EXPECT_LE(lineas(c.comandos).size(), 43u);
+}
