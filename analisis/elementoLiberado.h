@@ -60,3 +60,14 @@ inline matriz4 condensacionExtremos(double L, double EI, double ai, double af) {
 
 // Local freedoms (u1, v1, θ1, u2, v2, θ2) of the transverse ones.
 constexpr int gdlTransversales[4] = {1, 2, 4, 5};
+
+// Cᵀ·X·C of a matrix X of the cubic element on (v1, θ1e, v2, θ2e), written
+// on the transverse freedoms of the bar's 6 x 6 local matrix k.
+template <class Matriz6>
+void ponerTransversalCondensada(Matriz6& k, const matriz4& x, double L, double EI, double ai,
+                                double af) {
+    const matriz4 c = condensacionExtremos(L, EI, ai, af);
+    const matriz4 xd = c.transpose() * x * c;
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) k(gdlTransversales[i], gdlTransversales[j]) = xd(i, j);
+}

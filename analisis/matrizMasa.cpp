@@ -14,10 +14,7 @@ matriz6 masaConsistenteLocal(double m, double L, double EI, double ai, double af
         54, 13 * L, 156, -22 * L,               //
         -13 * L, -3 * L * L, -22 * L, 4 * L * L;
     mt *= m * L / 420;
-    const matriz4 c = condensacionExtremos(L, EI, ai, af);
-    const matriz4 md = c.transpose() * mt * c;
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) k(gdlTransversales[i], gdlTransversales[j]) = md(i, j);
+    ponerTransversalCondensada(k, mt, L, EI, ai, af);
     return k;
 }
 

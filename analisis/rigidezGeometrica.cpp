@@ -11,10 +11,7 @@ matriz6 rigidezGeometricaLocal(double N, double L, double EI, double ai, double 
         -36, -3 * L, 36, -3 * L,           //
         3 * L, -L * L, -3 * L, 4 * L * L;
     kg *= N / (30 * L);
-    const matriz4 c = condensacionExtremos(L, EI, ai, af);
-    const matriz4 kd = c.transpose() * kg * c;
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) k(gdlTransversales[i], gdlTransversales[j]) = kd(i, j);
+    ponerTransversalCondensada(k, kg, L, EI, ai, af);
     return k;
 }
 
