@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
@@ -94,6 +95,16 @@ std::string salidaDe(const std::string& orden) {
     }
     while (!salida.empty() && (salida.back() == '\n' || salida.back() == ' ')) salida.pop_back();
     return salida;
+}
+
+// Polls a condition for up to 20 s.
+inline bool esperar(const std::function<bool()>& condicion) {
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < limite) {
+        if (condicion()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return condicion();
 }
 
 class programaEnVentana : public ::testing::Test {
@@ -181,6 +192,15 @@ class programaEnVentana : public ::testing::Test {
     void comando(const std::string& texto) {
         xdo("type --delay 20 '" + texto + "'");
         xdo("key Return");
+    }
+
+    // One line typed, shown, then run with Enter: the window after the
+    // reply (the typing alone changes the window too).
+    imagen ejecutar(const std::string& texto, const imagen& antes) {
+        xdo("type --delay 20 '" + texto + "'");
+        const imagen escrita = trasCambio(antes);
+        xdo("key Return");
+        return trasCambio(escrita);
     }
 
     imagen capturar() {

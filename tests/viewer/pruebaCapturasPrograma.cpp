@@ -36,26 +36,8 @@ std::string contenido(const std::string& ruta) {
     return s.str();
 }
 
-// Polls a condition for up to 20 s.
-bool esperar(const std::function<bool()>& condicion) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < limite) {
-        if (condicion()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condicion();
-}
-
 class capturas : public programaEnVentana {
   protected:
-    // One line typed, shown, then run with Enter: the window after the
-    // reply (the typing alone changes the window too).
-    imagen ejecutar(const std::string& texto, const imagen& antes) {
-        xdo("type --delay 20 '" + texto + "'");
-        const imagen escrita = trasCambio(antes);
-        xdo("key Return");
-        return trasCambio(escrita);
-    }
     // The moments of C1 on screen.
     imagen momentosC1() {
         imagen pantalla = trasCambio(imagen{});

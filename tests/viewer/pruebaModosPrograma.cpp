@@ -23,25 +23,10 @@ int pixelesEnBanda(const imagen& im, colorPx c, int desde, int hasta) {
     return n;
 }
 
-bool esperar(const std::function<bool()>& condicion) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < limite) {
-        if (condicion()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condicion();
-}
-
 class modosPrograma : public programaEnVentana {
   protected:
     std::string modeloInicial() const override {
         return std::string(KARVEL_RAIZ) + "/ejemplos/porticoSegundoOrden.txt";
-    }
-    imagen ejecutar(const std::string& texto, const imagen& antes) {
-        xdo("type --delay 20 '" + texto + "'");
-        const imagen escrita = trasCambio(antes);
-        xdo("key Return");
-        return trasCambio(escrita);
     }
     // Keeps the last capture as capturas/<nombre> of the build folder.
     void guardarCaptura(const std::string& numero, const std::string& nombre) {

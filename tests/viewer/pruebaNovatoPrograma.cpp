@@ -16,15 +16,6 @@ const colorPx naranjaCombo{255, 153, 0};
 const colorPx celesteCombo{0, 204, 255};
 const colorPx verdeDialogo{0, 255, 0};
 
-bool esperar(const std::function<bool()>& condicion) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < limite) {
-        if (condicion()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condicion();
-}
-
 // Box of the pixels of colour c inside a region (image rows from the top).
 struct caja {
     int n = 0, x0 = 1 << 30, x1 = -1, y0 = 1 << 30, y1 = -1;
@@ -54,13 +45,6 @@ caja dialogoDe(const imagen& im) {
 
 class novato : public programaEnVentana {
   protected:
-    // One line typed, shown, then run with Enter: the window after the reply.
-    imagen ejecutar(const std::string& texto, const imagen& antes) {
-        xdo("type --delay 20 '" + texto + "'");
-        const imagen escrita = trasCambio(antes);
-        xdo("key Return");
-        return trasCambio(escrita);
-    }
     imagen recargar(const imagen& antes) {
         const size_t reinicios = veces("Reinicio del programa");
         xdo("key F5");
